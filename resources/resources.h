@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace aurivane::Resources {
+
+// The application icon, 32 x 32 pixels (a 64 x 64 version sits beside it
+// for high-density screens).
+QString ApplicationIconPath();
+
+// A chakra picture by the name it is recorded under, e.g. "0 Crown Chakra.jpg".
+QString PicturePath(const QString& pictureName);
+
+} // namespace aurivane::Resources

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ChakraReading.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace aurivane {
+
+// The twelve months as the date list offers them, January first.
+const QStringList& MonthNames();
+
+// The twelve Western sun signs, Aries first: the order in which a sign is
+// looked up when it is mapped to its chakra.
+const QStringList& SunSignNames();
+
+// The first day of `month` (0 = January) that belongs to the later of the
+// month's two signs.
+int SignThreshold(int month);
+
+// The sun sign of a day (1 to 31) of a month given by its English name.
+// An unknown month name yields an empty text.
+QString SunSignForDate(int dayNumber, QStringView monthName);
+
+struct SignChakra {
+    QString ChakraName;
+    QString RulingPlanet;
+};
+
+// The chakra and ruling planet of a sign; empty texts for an unknown sign.
+SignChakra ChakraForSign(QStringView sign);
+
+// Runs the whole determination for the picked day, month and year texts and
+// overwrites `reading` with the result.
+void MakeReading(const QString& dayText, const QString& monthName, const QString& yearText,
+                 ChakraReading& reading);
+
+} // namespace aurivane

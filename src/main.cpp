@@ -1,0 +1,24 @@
+#include "platform/Forms.h"
+#include "platform/QtPlatform.h"
+#include "shell/frmStartup.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (!aurivane::QtPlatform::DisplayAvailable()) {
+        std::fputs("aurivane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "to run without a screen use: xvfb-run -a aurivane\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    aurivane::QtPlatform platform;
+    aurivane::Forms forms(platform);
+    aurivane::frmStartup startup(platform, forms);
+    startup.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,80 @@
+#include "FakePlatform.h"
+
+#include "ShortDate.h"
+
+namespace aurivane {
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+QString FakePlatform::SettingsKey(const QString& application, const QString& section,
+                                  const QString& name) {
+    return application + u'/' + section + u'/' + name;
+}
+
+QStringList FakePlatform::messageTexts() const {
+    QStringList texts;
+    for (const Message& message : messages)
+        texts << message.text;
+    return texts;
+}
+
+MessageAnswer FakePlatform::showMessage(const QString& text, MessageIcon icon,
+                                        MessageButtons buttons, const QString& caption) {
+    const Message message{text, icon, buttons, caption};
+    messages.append(message);
+    if (onMessage)
+        onMessage(message);
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.isEmpty())
+        return MessageAnswer::No;
+    return answers.takeFirst();
+}
+
+std::optional<QString> FakePlatform::readSetting(const QString& application, const QString& section,
+                                                 const QString& name, const QString& defaultText) {
+    if (settingsReadFails)
+        return std::nullopt;
+    return settings.value(SettingsKey(application, section, name), defaultText);
+}
+
+bool FakePlatform::writeSetting(const QString& application, const QString& section,
+                                const QString& name, const QString& value) {
+    if (settingsWriteFails)
+        return false;
+    ++settingsWrites;
+    settings.insert(SettingsKey(application, section, name), value);
+    return true;
+}
+
+bool FakePlatform::anotherInstanceRunning() {
+    ++instanceChecks;
+    return otherInstance;
+}
+
+bool FakePlatform::openWebAddress(const QString& address) {
+    openedAddresses.append(address);
+    return !openFails;
+}
+
+void FakePlatform::makeTopmost(QWidget& window) {
+    topmostWindows.append(QPointer<QWidget>(&window));
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+QString FakePlatform::dateToText(QDate date) const {
+    return ShortDate::ToText(date, locale);
+}
+
+std::optional<QDate> FakePlatform::textToDate(const QString& text) const {
+    return ShortDate::FromText(text, locale);
+}
+
+float FakePlatform::nextRandom() {
+    if (draws.isEmpty())
+        return 0.0F;
+    return draws.takeFirst();
+}
+
+} // namespace aurivane

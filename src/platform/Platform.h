@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace aurivane {
+
+enum class MessageIcon { None, Critical, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// The program's one door to the world outside it: message boxes, the
+// per-user settings, the clock, random numbers, the browser, the other
+// running instance, window stacking and the end of the process. Every form
+// and module reaches these through a Platform, so that tests can hand them
+// a fake one.
+class Platform {
+public:
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+    virtual ~Platform();
+
+    // The application title, the caption of every message box.
+    static QString ApplicationTitle();
+
+    // A modal message box; returns the button pressed. Closing the box
+    // without a button counts as OK, or as No for a Yes/No question.
+    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
+                                      const QString& caption) = 0;
+    MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok) {
+        return showMessage(text, icon, buttons, ApplicationTitle());
+    }
+
+    // Per-user settings, addressed by application name, section and value
+    // name. A value never written reads as `defaultText`; std::nullopt means
+    // the store itself could not be read.
+    virtual std::optional<QString> readSetting(const QString& application, const QString& section,
+                                               const QString& name, const QString& defaultText) = 0;
+    // Writes and flushes at once; false when the value could not be stored.
+    virtual bool writeSetting(const QString& application, const QString& section,
+                              const QString& name, const QString& value) = 0;
+
+    // Base name of the running program file, without folder or extension.
+    virtual QString programBaseName() const = 0;
+
+    // Whether another instance of this program already runs for this user.
+    // The first call decides and the answer then stays fixed.
+    virtual bool anotherInstanceRunning() = 0;
+
+    // Hands a web address to the default browser and returns at once. The
+    // result says whether the hand-over was accepted; callers may ignore it.
+    virtual bool openWebAddress(const QString& address) = 0;
+
+    // Keeps a top-level window above all other windows.
+    virtual void makeTopmost(QWidget& window) = 0;
+
+    virtual QDate today() const = 0;
+    // The user's short-date text of a date (four-digit year, Latin digits),
+    // and back; std::nullopt when the text is no date.
+    virtual QString dateToText(QDate date) const = 0;
+    virtual std::optional<QDate> textToDate(const QString& text) const = 0;
+    // Midnights crossed from `from` to `to`; negative when `to` lies before.
+    static qint64 DaysBetween(QDate from, QDate to) { return from.daysTo(to); }
+
+    virtual void seedRandomFromClock() = 0;
+    // A uniform draw in [0, 1), single precision.
+    virtual float nextRandom() = 0;
+    // Nearest whole number, halves to the even one (2.5 gives 2, 5.5 gives 6).
+    static int RoundHalfEven(double value);
+
+    // Ends the process at once: no further event handler runs. The real
+    // platform never returns from it.
+    virtual void endProcess(int exitCode) = 0;
+};
+
+} // namespace aurivane

@@ -1,0 +1,168 @@
+#include "engine/ChakraCatalogue.h"
+#include "engine/SunSign.h"
+
+#include <QDate>
+#include <QTest>
+
+using namespace aurivane;
+
+namespace {
+
+// The sign ranges written out a second way, by first and last day, so that
+// the per-month thresholds are checked against an independent statement.
+struct Range {
+    const char* sign;
+    int fromMonth, fromDay, toMonth, toDay;
+    const char* chakra;
+    const char* planet;
+};
+
+constexpr Range ranges[] = {
+    {"Aries", 3, 21, 4, 20, "Navel Chakra", "Mars"},
+    {"Taurus", 4, 21, 5, 20, "Heart Chakra", "Venus"},
+    {"Gemini", 5, 21, 6, 20, "Throat Chakra", "Mercury"},
+    {"Cancer", 6, 21, 7, 20, "Third Eye Chakra", "The Moon"},
+    {"Leo", 7, 21, 8, 20, "Crown Chakra", "The Sun"},
+    {"Virgo", 8, 21, 9, 20, "Throat Chakra", "Mercury"},
+    {"Libra", 9, 21, 10, 20, "Heart Chakra", "Venus"},
+    {"Scorpio", 10, 21, 11, 20, "Navel Chakra", "Pluto and Mars"},
+    {"Sagittarius", 11, 21, 12, 20, "Sacral Chakra", "Jupiter"},
+    {"Capricorn", 12, 21, 1, 19, "Root Chakra", "Saturn"},
+    {"Aquarius", 1, 20, 2, 18, "Root Chakra", "Uranus and Saturn"},
+    {"Pisces", 2, 19, 3, 20, "Sacral Chakra", "Neptune and Jupiter"},
+};
+
+bool inRange(const Range& r, int month, int day) {
+    const int key = month * 100 + day;
+    const int from = r.fromMonth * 100 + r.fromDay;
+    const int to = r.toMonth * 100 + r.toDay;
+    return from <= to ? (key >= from && key <= to) : (key >= from || key <= to);
+}
+
+const Range& expectedRange(int month, int day) {
+    for (const Range& r : ranges) {
+        if (inRange(r, month, day))
+            return r;
+    }
+    qFatal("no sign range holds %d/%d", month, day);
+}
+
+} // namespace
+
+class TestSunSign : public QObject {
+    Q_OBJECT
+private slots:
+    void everyDayOfALeapYearMatchesTheSignRanges() {
+        // 2000 is a leap year, so 29 February is covered as well.
+        for (QDate d(2000, 1, 1); d.year() == 2000; d = d.addDays(1)) {
+            const Range& r = expectedRange(d.month(), d.day());
+            const QString month = MonthNames().at(d.month() - 1);
+            ChakraReading reading;
+            MakeReading(QString::number(d.day()), month, QStringLiteral("2000"), reading);
+            const QString where = d.toString(Qt::ISODate);
+            QVERIFY2(reading.SunSign == QLatin1String(r.sign), qPrintable(where));
+            QVERIFY2(reading.ChakraName == QLatin1String(r.chakra), qPrintable(where));
+            QVERIFY2(reading.RulingPlanet == QLatin1String(r.planet), qPrintable(where));
+            QVERIFY2(ChakraCatalogue::Entry(reading.ChakraIndex).Name == reading.ChakraName,
+                     qPrintable(where));
+        }
+    }
+
+    void boundaries_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<int>("row");
+        QTest::newRow("19 Jan") << 19 << "January"
+                                << "Capricorn" << 6;
+        QTest::newRow("20 Jan") << 20 << "January"
+                                << "Aquarius" << 6;
+        QTest::newRow("18 Feb") << 18 << "February"
+                                << "Aquarius" << 6;
+        QTest::newRow("19 Feb") << 19 << "February"
+                                << "Pisces" << 5;
+        QTest::newRow("29 Feb") << 29 << "February"
+                                << "Pisces" << 5;
+        QTest::newRow("20 Mar") << 20 << "March"
+                                << "Pisces" << 5;
+        QTest::newRow("21 Mar") << 21 << "March"
+                                << "Aries" << 4;
+        QTest::newRow("22 Jun") << 22 << "June"
+                                << "Cancer" << 1;
+        QTest::newRow("21 Jul") << 21 << "July"
+                                << "Leo" << 0;
+        QTest::newRow("23 Aug") << 23 << "August"
+                                << "Virgo" << 2;
+        QTest::newRow("20 Nov") << 20 << "November"
+                                << "Scorpio" << 4;
+        QTest::newRow("30 Nov") << 30 << "November"
+                                << "Sagittarius" << 5;
+        QTest::newRow("20 Dec") << 20 << "December"
+                                << "Sagittarius" << 5;
+        QTest::newRow("21 Dec") << 21 << "December"
+                                << "Capricorn" << 6;
+        QTest::newRow("31 Dec") << 31 << "December"
+                                << "Capricorn" << 6;
+    }
+    void boundaries() {
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(QString, sign);
+        QFETCH(int, row);
+        QCOMPARE(SunSignForDate(day, month), sign);
+        ChakraReading reading;
+        MakeReading(QString::number(day), month, QStringLiteral("1999"), reading);
+        QCOMPARE(reading.ChakraIndex, row);
+    }
+
+    void yearIsStoredButChangesNothing() {
+        ChakraReading early;
+        ChakraReading late;
+        MakeReading(QStringLiteral("1"), QStringLiteral("January"), QStringLiteral("1900"), early);
+        MakeReading(QStringLiteral("1"), QStringLiteral("January"), QStringLiteral("2050"), late);
+        QCOMPARE(early.Year, QStringLiteral("1900"));
+        QCOMPARE(late.Year, QStringLiteral("2050"));
+        late.Year = early.Year;
+        QCOMPARE(late, early);
+        QCOMPARE(early.SunSign, QStringLiteral("Capricorn"));
+        QCOMPARE(early.RulingPlanet, QStringLiteral("Saturn"));
+    }
+
+    void readingOverwritesEveryField() {
+        ChakraReading reading;
+        MakeReading(QStringLiteral("21"), QStringLiteral("July"), QStringLiteral("1980"), reading);
+        QCOMPARE(reading.ChakraIndex, 0);
+        MakeReading(QStringLiteral("1"), QStringLiteral("April"), QStringLiteral("1901"), reading);
+        const ChakraReading expected{QStringLiteral("1"),
+                                     QStringLiteral("April"),
+                                     QStringLiteral("1901"),
+                                     QStringLiteral("Aries"),
+                                     QStringLiteral("Mars"),
+                                     QStringLiteral("Navel Chakra"),
+                                     4};
+        QCOMPARE(reading, expected);
+    }
+
+    void monthAndSignNamesAreExact() {
+        // Case matters: a month or sign that is not spelt exactly is unknown.
+        QVERIFY(SunSignForDate(1, u"january").isEmpty());
+        QVERIFY(ChakraForSign(u"leo").ChakraName.isEmpty());
+        QCOMPARE(ChakraForSign(u"Leo").ChakraName, QStringLiteral("Crown Chakra"));
+        QCOMPARE(MonthNames().size(), 12);
+        QCOMPARE(SunSignNames().size(), 12);
+        QCOMPARE(SignThreshold(0), 20);
+        QCOMPARE(SignThreshold(1), 19);
+        for (int m = 2; m < 12; ++m)
+            QCOMPARE(SignThreshold(m), 21);
+    }
+
+    void everyChakraIsReached() {
+        QSet<int> rows;
+        for (const QString& sign : SunSignNames())
+            rows.insert(ChakraCatalogue::IndexOfName(ChakraForSign(sign).ChakraName).value_or(-1));
+        QCOMPARE(rows, (QSet<int>{0, 1, 2, 3, 4, 5, 6}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSunSign)
+#include "tst_sunsign.moc"

@@ -1,0 +1,78 @@
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace aurivane;
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void keepsLoadOrderAndForgetsDestroyedForms() {
+        FakePlatform platform;
+        Forms forms(platform);
+        QWidget a;
+        QWidget b;
+        auto* c = new QWidget;
+        forms.loaded(&a, {});
+        forms.loaded(c, {});
+        forms.loaded(&b, {});
+        forms.loaded(&a, {}); // loading twice changes nothing
+        QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&a, c, &b}));
+        delete c;
+        QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&a, &b}));
+    }
+
+    void unloadRunsTheHandlerOnceThenDeletes() {
+        FakePlatform platform;
+        Forms forms(platform);
+        QPointer<QWidget> form = new QWidget;
+        form->show();
+        int runs = 0;
+        bool reentryRefused = false;
+        forms.loaded(form, [&] {
+            ++runs;
+            QVERIFY(forms.isUnloading(form));
+            // A handler that asks for its own unload again is refused.
+            reentryRefused = !forms.unload(form);
+        });
+        QVERIFY(forms.unload(form));
+        QCOMPARE(runs, 1);
+        QVERIFY(reentryRefused);
+        QVERIFY(!forms.isLoaded(form));
+        QVERIFY(!forms.unload(form));
+        QCOMPARE(runs, 1);
+        QVERIFY(!form.isNull());
+        QVERIFY(!form->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+    }
+
+    void failingHandlerStillUnloads() {
+        FakePlatform platform;
+        Forms forms(platform);
+        QWidget form;
+        forms.loaded(
+            &form, [] { throw std::runtime_error("handler failed"); }, false);
+        QVERIFY(forms.unload(&form));
+        QVERIFY(!forms.isLoaded(&form));
+    }
+
+    void processEndsOnceAndThenNothingUnloads() {
+        FakePlatform platform;
+        Forms forms(platform);
+        QWidget form;
+        int runs = 0;
+        forms.loaded(
+            &form, [&] { ++runs; }, false);
+        forms.endProcess(0);
+        forms.endProcess(3);
+        QCOMPARE(platform.endedWith, QList<int>{0});
+        QVERIFY(!forms.unload(&form));
+        QCOMPARE(runs, 0);
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
