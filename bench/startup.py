@@ -1,0 +1,196 @@
+#!/usr/bin/python3
+"""Start-up time, peak memory and idle CPU of Aurivane against a bare Qt window.
+
+Starts a private Xvfb, then alternates: the bare window, Aurivane on a first
+start (no stored settings) and Aurivane with stored settings. Each run is
+timed from process start to the X server mapping the program's main window;
+the process is then left to settle briefly, killed, and its peak resident
+memory read from its resource usage. Prints medians and the ratios against
+the bare window measured in the same run. Last, Aurivane's main window is
+left open and untouched and the CPU time it uses over ten seconds is read.
+"""
+import argparse
+import os
+import select
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay
+
+SETTLE_SECONDS = 0.5
+MAP_TIMEOUT = 20.0
+
+
+def free_display():
+    for n in range(90, 200):
+        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+            return n
+    raise RuntimeError("no free X display number")
+
+
+def start_xvfb():
+    n = free_display()
+    proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        try:
+            return proc, f":{n}", xdisplay.Display(f":{n}")
+        except Exception:
+            time.sleep(0.05)
+    proc.kill()
+    raise RuntimeError("Xvfb did not come up")
+
+
+def next_event(dpy, timeout):
+    """The next X event, or None when none arrives within `timeout` seconds."""
+    if not dpy.pending_events():
+        readable, _, _ = select.select([dpy.fileno()], [], [], timeout)
+        if not readable:
+            return None
+    return dpy.next_event()
+
+
+def wait_for_map(dpy, title, deadline):
+    while time.monotonic() < deadline:
+        event = next_event(dpy, 0.05)
+        if event is not None and event.type == X.MapNotify and title in window_title(dpy, event.window):
+            return True
+    return False
+
+
+def window_title(dpy, win):
+    try:
+        name = win.get_full_property(dpy.intern_atom("_NET_WM_NAME"), 0)
+        if name is not None:
+            return name.value.decode("utf-8", "replace")
+        return win.get_wm_name() or ""
+    except Exception:
+        return ""
+
+
+def measure(cmd, env, title, dpy):
+    root = dpy.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    dpy.sync()
+    while dpy.pending_events():
+        dpy.next_event()
+    start = time.perf_counter()
+    proc = subprocess.Popen(cmd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    shown = None
+    if wait_for_map(dpy, title, time.monotonic() + MAP_TIMEOUT):
+        shown = time.perf_counter() - start
+    time.sleep(SETTLE_SECONDS)
+    proc.send_signal(signal.SIGKILL)
+    _, _, usage = os.wait4(proc.pid, 0)
+    if shown is None:
+        raise RuntimeError(f"{cmd[0]}: no window titled {title!r} within {MAP_TIMEOUT} s")
+    return shown, usage.ru_maxrss  # seconds, KiB
+
+
+def idle_cpu(cmd, env, title, dpy, seconds):
+    """CPU seconds the program uses while its main window sits untouched."""
+    root = dpy.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    proc = subprocess.Popen(cmd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        if not wait_for_map(dpy, title, time.monotonic() + MAP_TIMEOUT):
+            raise RuntimeError(f"{cmd[0]}: no window titled {title!r}")
+        time.sleep(1.0)  # let the first paint finish
+        tick = os.sysconf("SC_CLK_TCK")
+
+        def cpu():
+            with open(f"/proc/{proc.pid}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            return (int(fields[11]) + int(fields[12])) / tick
+
+        before = cpu()
+        time.sleep(seconds)
+        return cpu() - before
+    finally:
+        proc.kill()
+        proc.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--aurivane", required=True)
+    parser.add_argument("--bare", required=True)
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--idle-seconds", type=float, default=10.0)
+    args = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="aurivane-bench-")
+    xvfb, display_name, dpy = start_xvfb()
+    try:
+        fakebin = os.path.join(work, "bin")
+        os.makedirs(fakebin)
+        with open(os.path.join(fakebin, "xdg-open"), "w") as f:
+            f.write("#!/bin/sh\nexit 0\n")
+        os.chmod(os.path.join(fakebin, "xdg-open"), 0o755)
+
+        def env_for(home):
+            env = dict(os.environ)
+            env.pop("QT_QPA_PLATFORM", None)
+            env.update(DISPLAY=display_name, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                       XDG_RUNTIME_DIR=os.path.join(home, "run"),
+                       PATH=fakebin + os.pathsep + env.get("PATH", ""))
+            os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
+            os.makedirs(env["XDG_CONFIG_HOME"], exist_ok=True)
+            return env
+
+        # One start writes the settings that the "stored" runs begin with.
+        stored_home = os.path.join(work, "stored")
+        measure([args.aurivane], env_for(stored_home), "Aurivane v1.20", dpy)
+        stored_config = os.path.join(stored_home, "config")
+        if not os.listdir(stored_config):
+            raise RuntimeError("the first start stored no settings")
+
+        results = {"bare": [], "first": [], "stored": []}
+        for i in range(args.runs):
+            order = ["bare", "first", "stored"] if i % 2 == 0 else ["stored", "first", "bare"]
+            for kind in order:
+                home = os.path.join(work, f"{kind}-{i}")
+                if kind == "stored":
+                    shutil.copytree(stored_config, os.path.join(home, "config"))
+                env = env_for(home)
+                if kind == "bare":
+                    results[kind].append(measure([args.bare], env, "Bare window", dpy))
+                else:
+                    results[kind].append(measure([args.aurivane], env, "Aurivane v1.20", dpy))
+                shutil.rmtree(home, ignore_errors=True)
+
+        def med(kind, k):
+            return statistics.median(r[k] for r in results[kind])
+
+        bare_t, bare_m = med("bare", 0), med("bare", 1)
+        print(f"runs per program: {args.runs} (alternating), Xvfb, {os.cpu_count()} cores")
+        print(f"{'program':<26}{'start-up ms':>12}{'peak RSS MiB':>14}{'time ratio':>12}{'memory ratio':>14}")
+        for label, kind in (("bare Qt window", "bare"), ("Aurivane, first start", "first"),
+                            ("Aurivane, stored settings", "stored")):
+            t, m = med(kind, 0), med(kind, 1)
+            print(f"{label:<26}{t * 1000:>12.1f}{m / 1024:>14.1f}{t / bare_t:>12.3f}{m / bare_m:>14.3f}")
+        worst_t = max(med(k, 0) / bare_t for k in ("first", "stored"))
+        worst_m = max(med(k, 1) / bare_m for k in ("first", "stored"))
+        print(f"targets: time ratio <= 1.10 ({'met' if worst_t <= 1.10 else 'MISSED'}), "
+              f"peak-memory ratio <= 1.10 ({'met' if worst_m <= 1.10 else 'MISSED'})")
+
+        idle_home = os.path.join(work, "idle")
+        shutil.copytree(stored_config, os.path.join(idle_home, "config"))
+        used = idle_cpu([args.aurivane], env_for(idle_home), "Aurivane v1.20", dpy, args.idle_seconds)
+        print(f"idle: {used:.2f} s CPU over {args.idle_seconds:.0f} s with the main window open "
+              f"({'met' if used == 0 else 'MISSED'}: target no CPU time)")
+    finally:
+        dpy.close()
+        xvfb.terminate()
+        xvfb.wait(timeout=10)
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
