@@ -1,20 +1,594 @@
 #include "frmMain.h"
 
+#include "ChakraPictures.h"
+#include "ClickableLabel.h"
+#include "FormLook.h"
 #include "MainWindowHost.h"
+#include "engine/ChakraCatalogue.h"
+#include "engine/SunSign.h"
+#include "frmAbout.h"
+#include "outreach/WebPageLauncher.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
+#include "platform/Steps.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 
 namespace aurivane {
 
+using namespace FormLook;
+
+namespace {
+
+// Client area below the menu bar, 9900 x 6675 twips.
+constexpr int ClientWidthTwips = 9900;
+constexpr int ClientHeightTwips = 6675;
+
+// Shape1: a gold outline drawn on the page, below every control on it.
+class OutlineShape : public QWidget {
+public:
+    OutlineShape(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(m_colour);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QColor m_colour;
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
+                  const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    SetTextColour(*label, colour);
+    return label;
+}
+
+// A label sized to its one line of text.
+QLabel* MakeCaption(QWidget* parent, const QString& objectName, const QString& text, int left,
+                    int top) {
+    QLabel* label = MakeLabel(parent, objectName, Verdana(8.25, true), LightBlue);
+    label->setText(text);
+    label->move(TwipsPoint(left, top));
+    label->adjustSize();
+    return label;
+}
+
+void SetListColours(QWidget& list) {
+    QPalette palette = list.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, DarkRedBrown);
+        palette.setColor(group, QPalette::Button, DarkRedBrown);
+        palette.setColor(group, QPalette::Window, DarkRedBrown);
+        palette.setColor(group, QPalette::Text, Green);
+        palette.setColor(group, QPalette::ButtonText, Green);
+        palette.setColor(group, QPalette::WindowText, Green);
+    }
+    list.setPalette(palette);
+}
+
+void SetButtonFace(QPushButton& button) {
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::Button, LightBlue);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button.setPalette(palette);
+    button.setAutoDefault(false);
+    button.setDefault(false);
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& caption,
+                     const QRect& geometry) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(objectName);
+    frame->setFont(Verdana(9, true));
+    SetOpaqueBackground(*frame, DarkRedBrown);
+    SetTextColour(*frame, LightBlue);
+    frame->setGeometry(geometry);
+    if (!caption.isEmpty())
+        frame->setAccessibleName(caption);
+    return frame;
+}
+
+void SetupPromotion(ClickableLabel& label, const QString& objectName, const QString& storedText,
+                    const QString& description) {
+    label.setObjectName(objectName);
+    label.setFont(Verdana(8.25, true, true));
+    SetOpaqueBackground(label, DarkRedBrown);
+    SetTextColour(label, Lilac);
+    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label.setWordWrap(true);
+    label.setText(DisplayedCaption(storedText));
+    label.setGeometry(TwipsRect(120, 165, 9585, 400));
+    label.setAccessibleName(label.text());
+    label.setAccessibleDescription(description);
+}
+
+// Where the value labels of the reading page sit: the caption beside each,
+// and a fixed box for the values that wrap (zero size: one line, sized to
+// the text). Indexed like lblResult.
+struct ResultRow {
+    int captionIndex;
+    const char16_t* caption;
+    int captionLeft, captionTop;
+    int valueLeft, valueTop;
+    int valueWidth, valueHeight;
+};
+
+constexpr std::array<ResultRow, 11> ResultRows{{
+    {2, u"Sun Sign", 1800, 495, 3360, 495, 0, 0},
+    {3, u"Ruling Planet", 1800, 810, 3360, 805, 0, 0},
+    {4, u"Chakra Name", 240, 1320, 1800, 1320, 0, 0},
+    {5, u"Description", 240, 1588, 1800, 1588, 7680, 435},
+    {6, u"Symbol", 240, 3860, 1800, 3860, 7680, 435},
+    {7, u"Sanskrit Name", 240, 4353, 1800, 4353, 0, 0},
+    {8, u"Keyword", 240, 4606, 1800, 4606, 7680, 435},
+    {9, u"Color", 240, 5100, 1800, 5100, 0, 0},
+    {10, u"Open", 240, 2081, 1800, 2081, 7680, 615},
+    {11, u"Overactive", 240, 2754, 1800, 2754, 7680, 555},
+    {12, u"Underactive", 240, 3367, 1800, 3367, 7680, 435},
+}};
+
+// Left edges of the decoration pictures on page 1, Crown to Root; their
+// lower edges all lie on one line.
+constexpr std::array<int, 7> DecorationLefts{1170, 2250, 3330, 4410, 5490, 6690, 8130};
+constexpr int DecorationBottom = 5250;
+
+} // namespace
+
 frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_forms(forms), m_host(host) {
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Aurivane v1.20"));
-    lblFullBrand = new QLabel(this);
-    lblCobrand = new QLabel(this);
-    m_forms.loaded(this, [] {});
+    setWindowIcon(QIcon(ChakraPictures::ApplicationIcon()));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(Verdana(8.25));
+    SetOpaqueBackground(*client, DarkRedBrown);
+    SetTextColour(*client, Gold);
+    client->setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    setCentralWidget(client);
+
+    BuildMenus();
+    BuildBanner(*client);
+    BuildPersonalDetailsPage(*client);
+    BuildReadingPage(*client);
+    BuildTabOrder();
+
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+
+    m_forms.loaded(this, [this] { Form_Unload(); });
+    Form_Load();
+    txtName->setFocus();
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
+    mnuSep1 = mnuHelp->addSeparator();
+    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+    mnuSep2 = mnuHelp->addSeparator();
+    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // Two commands on the menu bar itself, without a menu.
+    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    // Switched off for good; nothing switches it on.
+    mnuMakeMoney->setEnabled(false);
+
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
+    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(mnuDonate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
+    connect(mnuMakeMoney, &QAction::triggered, this, [this] { mnuMakeMoney_Click(); });
+}
+
+void frmMain::BuildBanner(QWidget& client) {
+    Label14 = new ClickableLabel(&client);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14->setFont(Verdana(8.25, true, true));
+    SetTextColour(*Label14, Lilac);
+    Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label14->setWordWrap(true);
+    Label14->setText(QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here "
+                                    "To Visit Quillmoor Now."));
+    Label14->setGeometry(TwipsRect(2475, 0, 4950, 435));
+    Label14->setAccessibleName(Label14->text());
+    Label14->setAccessibleDescription(
+        QStringLiteral("Link: opens the Quillmoor forum in your browser"));
+    connect(Label14, &ClickableLabel::clicked, this, [this] { Label14_Click(); });
+
+    fraFullBrand =
+        MakeFrame(&client, QStringLiteral("fraFullBrand"), {}, TwipsRect(50, 6000, 9800, 650));
+
+    // Created in this order, lblFullBrand lies in front of lblCobrand.
+    auto* cobrand = new ClickableLabel(fraFullBrand);
+    SetupPromotion(*cobrand, QStringLiteral("lblCobrand"),
+                   QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                  "traffic to your site. Put your site's name &&  link here. See "
+                                  "\"Help\" for details.    Click Here for more info on "
+                                  "co-branding."),
+                   QStringLiteral("Link: opens the page about co-branding in your browser"));
+    connect(cobrand, &ClickableLabel::clicked, this, [this] { lblCobrand_Click(); });
+    lblCobrand = cobrand;
+
+    auto* fullBrand = new ClickableLabel(fraFullBrand);
+    SetupPromotion(*fullBrand, QStringLiteral("lblFullBrand"),
+                   QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                  "and make money online. Get this software fully branded for "
+                                  "your website. Click here for more details."),
+                   QStringLiteral("Link: opens the page about fully branded copies in your "
+                                  "browser"));
+    connect(fullBrand, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
+    lblFullBrand = fullBrand;
+
+    // Only the label in front can be reached, by mouse or by keyboard.
+    lblFullBrand->installEventFilter(this);
+    lblCobrand->installEventFilter(this);
+    UpdatePromotionFocus();
+}
+
+void frmMain::BuildPersonalDetailsPage(QWidget& client) {
+    QGroupBox* page = MakeFrame(&client, QStringLiteral("fraStep(0)"),
+                                QStringLiteral("Personal Details"), TwipsRect(50, 480, 9800, 5500));
+    fraStep[0] = page;
+
+    QLabel* intro = MakeLabel(page, QStringLiteral("lblLabel(13)"), Verdana(9.75, true), Gold);
+    intro->setWordWrap(true);
+    intro->setText(QStringLiteral(
+        "Aurivane is an unique tool that generates your chakras reading based on your zodiac sun "
+        "sign. Just enter your date of birth and know which Chakra influences you the most."));
+    intro->setGeometry(TwipsRect(720, 840, 8535, 735));
+    lblLabel[13] = intro;
+
+    lblLabel[0] =
+        MakeCaption(page, QStringLiteral("lblLabel(0)"), QStringLiteral("Name"), 2516, 2235);
+    lblLabel[1] = MakeCaption(page, QStringLiteral("lblLabel(1)"), QStringLiteral("Date of Birth"),
+                              2516, 2820);
+
+    txtName = new QLineEdit(page);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(Verdana(8.25));
+    {
+        QPalette palette = txtName->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, NameBoxBackground);
+            palette.setColor(group, QPalette::Text, Green);
+        }
+        txtName->setPalette(palette);
+    }
+    txtName->setGeometry(TwipsRect(4129, 2160, 3255, 350));
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    lblLabel[0]->setBuddy(txtName);
+
+    const auto makeList = [page](const QString& name, const QString& accessibleName,
+                                 const QRect& geometry) {
+        auto* list = new QComboBox(page);
+        list->setObjectName(name);
+        list->setEditable(false);
+        list->setFont(Verdana(8.25));
+        SetListColours(*list);
+        list->setGeometry(geometry);
+        list->setAccessibleName(accessibleName);
+        return list;
+    };
+    cboMonth = makeList(QStringLiteral("cboMonth"), QStringLiteral("Month of birth"),
+                        TwipsRect(4129, 2760, 1335, 315));
+    cboDate = makeList(QStringLiteral("cboDate"), QStringLiteral("Day of birth"),
+                       TwipsRect(5569, 2760, 615, 315));
+    cboYear = makeList(QStringLiteral("cboYear"), QStringLiteral("Year of birth"),
+                       TwipsRect(6289, 2760, 1095, 315));
+    lblLabel[1]->setBuddy(cboMonth);
+
+    cmdNext = new QPushButton(QStringLiteral("&Get My Aurivane Reading"), page);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setFont(Verdana(8.25, true));
+    SetButtonFace(*cmdNext);
+    cmdNext->setGeometry(TwipsRect(2970, 3600, 3960, 400));
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+
+    const qreal ratio = devicePixelRatioF();
+    for (std::size_t k = 0; k < picDisp.size(); ++k) {
+        auto* picture = new QLabel(page);
+        picture->setObjectName(QStringLiteral("picDisp(%1)").arg(k));
+        picture->setPixmap(ChakraPictures::Picture(static_cast<int>(k), ratio));
+        picture->adjustSize();
+        picture->move(Pixels(DecorationLefts.at(k)), Pixels(DecorationBottom) - picture->height());
+        picture->setAccessibleName(ChakraCatalogue::Entry(static_cast<int>(k)).Name);
+        picDisp.at(k) = picture;
+    }
+}
+
+void frmMain::BuildReadingPage(QWidget& client) {
+    QGroupBox* page =
+        MakeFrame(&client, QStringLiteral("fraStep(1)"), QStringLiteral("Astro Chakra Details"),
+                  TwipsRect(50, 480, 9800, 5500));
+    fraStep[1] = page;
+
+    // Made first, so that every control of the page lies on top of it.
+    Shape1 = new OutlineShape(Gold, page);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(TwipsRect(120, 1200, 9555, 4215));
+
+    picChakra = new QLabel(page);
+    picChakra->setObjectName(QStringLiteral("picChakra"));
+    picChakra->move(TwipsPoint(240, 400));
+    picChakra->setAccessibleName(QStringLiteral("Chakra picture"));
+
+    for (std::size_t i = 0; i < ResultRows.size(); ++i) {
+        const ResultRow& row = ResultRows.at(i);
+        const auto captionIndex = static_cast<std::size_t>(row.captionIndex);
+        lblLabel.at(captionIndex) =
+            MakeCaption(page, QStringLiteral("lblLabel(%1)").arg(row.captionIndex),
+                        QString::fromUtf16(row.caption), row.captionLeft, row.captionTop);
+
+        const bool nameLine = i == 2;
+        QLabel* value =
+            MakeLabel(page, QStringLiteral("lblResult(%1)").arg(i),
+                      nameLine ? Verdana(9, true) : Verdana(8.25), nameLine ? Cyan : Green);
+        if (row.valueWidth > 0) {
+            value->setWordWrap(true);
+            value->setGeometry(
+                TwipsRect(row.valueLeft, row.valueTop, row.valueWidth, row.valueHeight));
+        } else {
+            value->move(TwipsPoint(row.valueLeft, row.valueTop));
+            value->adjustSize();
+        }
+        value->setAccessibleName(QString::fromUtf16(row.caption));
+        lblResult.at(i) = value;
+    }
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), page);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setFont(Verdana(8.25));
+    SetButtonFace(*cmdBack);
+    cmdBack->setGeometry(TwipsRect(8480, 500, 1000, 400));
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+}
+
+void frmMain::BuildTabOrder() {
+    const std::array<QWidget*, 9> order{txtName, cboMonth, cboDate,      cboYear,   cmdNext,
+                                        cmdBack, Label14,  lblFullBrand, lblCobrand};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void frmMain::UpdatePromotionFocus() {
+    const QObjectList& stack = fraFullBrand->children();
+    const bool fullBrandInFront = stack.indexOf(lblFullBrand) > stack.indexOf(lblCobrand);
+    QLabel* front = fullBrandInFront ? lblFullBrand : lblCobrand;
+    QLabel* behind = fullBrandInFront ? lblCobrand : lblFullBrand;
+    front->setFocusPolicy(Qt::StrongFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
+    if (behind->hasFocus())
+        front->setFocus();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ZOrderChange && (watched == lblFullBrand || watched == lblCobrand))
+        UpdatePromotionFocus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- reading wizard ----------------------------------------------------------
+
+void frmMain::Form_Load() {
+    RunStep([this] {
+        cboMonth->clear();
+        cboMonth->addItems(MonthNames());
+        cboDate->clear();
+        for (int day = 1; day <= 31; ++day)
+            cboDate->addItem(QString::number(day));
+        cboYear->clear();
+        for (int year = 1900; year <= 2050; ++year)
+            cboYear->addItem(QString::number(year));
+    });
+    RunStep([this] {
+        cboMonth->setCurrentIndex(0);
+        cboDate->setCurrentIndex(0);
+        cboYear->setCurrentIndex(0);
+    });
+    RunStep([this] { fraStep[0]->raise(); });
+}
+
+void frmMain::cmdNext_Click() {
+    bool valid = false;
+    RunStep([this, &valid] { valid = ValidatePersonalDetails(); });
+    if (!valid)
+        return;
+    RunStep([this] {
+        MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
+                    m_reading);
+    });
+    RunStep([this] { ShowReading(m_reading); });
+    RunStep([this] { fraStep[1]->raise(); });
+}
+
+void frmMain::cmdBack_Click() {
+    RunStep([this] { txtName->clear(); });
+    RunStep([this] {
+        cboMonth->setCurrentIndex(0);
+        cboDate->setCurrentIndex(0);
+        cboYear->setCurrentIndex(0);
+    });
+    RunStep([this] { txtName->setFocus(); });
+    RunStep([this] { fraStep[0]->raise(); });
+}
+
+bool frmMain::ValidatePersonalDetails() {
+    if (txtName->text().isEmpty()) {
+        m_platform.showMessage(QStringLiteral("Please enter your name"), MessageIcon::Critical);
+        txtName->setFocus();
+        return false;
+    }
+
+    // Month and day by their place in the lists: month 1 is February, day
+    // position p is day p + 1.
+    const int month = cboMonth->currentIndex();
+    const int day = cboDate->currentIndex() + 1;
+    const int year = cboYear->currentText().toInt();
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+
+    if (month == 1 && (day > 29 || (day == 29 && !leapYear))) {
+        m_platform.showMessage(QStringLiteral("Please Enter Correct Date Or Month!"),
+                               MessageIcon::Information);
+        return false;
+    }
+    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+    if (thirtyDays && day == 31) {
+        m_platform.showMessage(QStringLiteral("Please Enter Correct Date Or Month !"),
+                               MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void frmMain::ShowReading(const ChakraReading& reading) {
+    const ChakraEntry& e = ChakraCatalogue::Entry(reading.ChakraIndex);
+    const std::array<QString, 11> values{
+        reading.SunSign,
+        reading.RulingPlanet,
+        e.Name + QStringLiteral(" - ") + e.SanskritName,
+        e.Description,
+        e.Symbol,
+        e.SanskritWithMeaning,
+        e.Keyword,
+        e.Color,
+        e.OpenText,
+        e.OverActiveText,
+        e.UnderActiveText,
+    };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        RunStep([this, &values, i] {
+            QLabel* value = lblResult.at(i);
+            value->setText(values.at(i));
+            if (!value->wordWrap())
+                value->adjustSize();
+            value->setAccessibleName(QString::fromUtf16(ResultRows.at(i).caption) +
+                                     QStringLiteral(", ") + values.at(i));
+        });
+    }
+    RunStep([this, &reading, &e] {
+        picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
+        picChakra->adjustSize();
+        picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
+    });
+}
+
+// --- menus and links ---------------------------------------------------------
+
+void frmMain::Label14_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+}
+
+void frmMain::lblFullBrand_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+}
+
+void frmMain::lblCobrand_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::CoBrand); });
+}
+
+void frmMain::mnuExit_Click() {
+    RunStep([this] { m_forms.unload(this); });
+}
+
+void frmMain::mnuOnline_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HelpWebPage); });
+}
+
+void frmMain::mnuVisit_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+}
+
+void frmMain::mnuUpdate_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::DownloadWebPage); });
+}
+
+void frmMain::mnuAbout_Click() {
+    RunStep([this] {
+        frmAbout about(m_platform, m_forms, this);
+        about.exec();
+    });
+}
+
+void frmMain::mnuDonate_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::Donate); });
+}
+
+void frmMain::mnuMakeMoney_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+}
+
+// --- closing -----------------------------------------------------------------
+
+void frmMain::Form_Unload() {
+    RunStep([this] {
+        if (m_host != nullptr)
+            m_host->ShowSupportScreen();
+    });
+    RunStep([this] {
+        if (m_host != nullptr)
+            m_host->HideStartupForm();
+    });
+    // The collection of forms then hides this window and deletes it.
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
+        m_forms.unload(this);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* target = screen())
+        move(target->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
 
 } // namespace aurivane

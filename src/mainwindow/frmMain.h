@@ -1,29 +1,112 @@
 #pragma once
 
+#include "engine/ChakraReading.h"
+
 #include <QMainWindow>
 
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 
 namespace aurivane {
 
+class ClickableLabel;
 class Forms;
 class MainWindowHost;
 class Platform;
 
-// The main window. (Placeholder until the reading wizard lands.)
+// The main window: the two-page reading wizard (page 1 asks for a name and a
+// birth date, page 2 shows the reading), the menus, the forum banner and the
+// two stacked promotional labels. Closing it hands over to the support
+// screen through the host.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The two promotional labels lie on the same spot; the one in front is
+    // the one the user sees. The start-up form brings one of them forward.
     QLabel* lblFullBrand = nullptr;
     QLabel* lblCobrand = nullptr;
 
+    // --- controls ----------------------------------------------------------
+    ClickableLabel* Label14 = nullptr;
+    QGroupBox* fraFullBrand = nullptr;
+    std::array<QGroupBox*, 2> fraStep{};
+    std::array<QLabel*, 14> lblLabel{};
+    std::array<QLabel*, 11> lblResult{};
+    std::array<QLabel*, 7> picDisp{};
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QLabel* picChakra = nullptr;
+    QWidget* Shape1 = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuSep1 = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuSep2 = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+    // The one reading this window holds.
+    const ChakraReading& Reading() const { return m_reading; }
+
+    // --- reading wizard --------------------------------------------------
+    void Form_Load();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    bool ValidatePersonalDetails();
+    void ShowReading(const ChakraReading& reading);
+
+    // --- menus and links -------------------------------------------------
+    void Label14_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+
+    // --- closing ---------------------------------------------------------
+    void Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildMenus();
+    void BuildBanner(QWidget& client);
+    void BuildPersonalDetailsPage(QWidget& client);
+    void BuildReadingPage(QWidget& client);
+    void BuildTabOrder();
+    void UpdatePromotionFocus();
+
     Platform& m_platform;
     Forms& m_forms;
     MainWindowHost* m_host;
+    ChakraReading m_reading;
+    bool m_centred = false;
 };
 
 } // namespace aurivane

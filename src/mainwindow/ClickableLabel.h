@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+namespace aurivane {
+
+// A label that acts as a link: a left click (press and release over it)
+// emits clicked(). It can also take the keyboard focus, shows a focus frame
+// then, and Enter, Return or Space activate it like a click.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace aurivane

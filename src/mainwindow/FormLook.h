@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+namespace aurivane::FormLook {
+
+// Layout positions are kept in twips, as the forms were drawn: 15 twips to a
+// pixel at 96 dots per inch.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int Pixels(int twips) {
+    // Round half away from zero; every position we lay out is positive.
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+QRect TwipsRect(int left, int top, int width, int height);
+QPoint TwipsPoint(int left, int top);
+
+// Verdana at `points`. Where Verdana is not installed (Debian) DejaVu Sans
+// stands in, always the same face, so the layout measures the same everywhere.
+QFont Verdana(double points, bool bold = false, bool underline = false);
+
+// The colours the forms are painted in.
+inline const QColor DarkRedBrown{64, 0, 0};
+inline const QColor Gold{255, 180, 4};
+inline const QColor LightBlue{108, 177, 253};
+inline const QColor Green{73, 240, 60};
+inline const QColor Lilac{206, 157, 219};
+inline const QColor Cyan{0, 255, 255};
+inline const QColor NameBoxBackground{128, 64, 64};
+inline const QColor AboutText{255, 192, 192};
+inline const QColor AboutLink{103, 203, 255};
+
+// Text colour of a widget without touching its background.
+void SetTextColour(QWidget& widget, const QColor& colour);
+// Paints the widget's own background in `colour` (an opaque control).
+void SetOpaqueBackground(QWidget& widget, const QColor& colour);
+
+// A caption as a label shows it: "&&" stands for one "&", a single "&" only
+// marks the access-key letter and is not shown.
+QString DisplayedCaption(const QString& storedCaption);
+
+} // namespace aurivane::FormLook

@@ -1,0 +1,164 @@
+#include "frmAbout.h"
+
+#include "ChakraPictures.h"
+#include "ClickableLabel.h"
+#include "FormLook.h"
+#include "outreach/WebPageLauncher.h"
+#include "platform/Forms.h"
+#include "platform/Steps.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace aurivane {
+
+using namespace FormLook;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void SetupLink(ClickableLabel* link, const QString& objectName, const QString& text,
+               const QString& description) {
+    link->setObjectName(objectName);
+    link->setText(text);
+    link->setFont(Verdana(8.25, false, true));
+    SetTextColour(*link, AboutLink);
+    link->adjustSize();
+    link->setAccessibleName(text);
+    link->setAccessibleDescription(description);
+}
+
+} // namespace
+
+frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_forms(forms) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Aurivane v1.20"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setWindowIcon(QIcon(ChakraPictures::ApplicationIcon()));
+    setFont(Verdana(8.25));
+    SetOpaqueBackground(*this, DarkRedBrown);
+    SetTextColour(*this, AboutText);
+    setFixedSize(Pixels(7035), Pixels(3255));
+
+    const qreal ratio = devicePixelRatioF();
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ChakraPictures::ApplicationIcon(ratio));
+    picIcon->move(TwipsPoint(120, 87));
+    picIcon->adjustSize();
+    picIcon->setAccessibleName(QStringLiteral("Aurivane icon"));
+
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Aurivane v1.20"));
+    Label2->setFont(Verdana(14.25, true));
+    SetTextColour(*Label2, AboutLink);
+    Label2->move(TwipsPoint(720, 150));
+    Label2->adjustSize();
+
+    Label1 = MakeLabel(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("Aurivane is a different and advanced zodiac software which relates the two "
+                       "different worlds of astrology and chakras. This software generates the "
+                       "Chakra that influences you the most based on your date of birth. The "
+                       "calculation is done according to the Western Sun Sign. All rights to "
+                       "this software are held by Quillmoor."));
+    Label1->setWordWrap(true);
+    SetTextColour(*Label1, Green);
+    Label1->setGeometry(TwipsRect(120, 630, 6885, 975));
+
+    lblHomePage = new ClickableLabel(this);
+    SetupLink(lblHomePage, QStringLiteral("lblHomePage"),
+              QStringLiteral("Click here to visit Quillmoor"),
+              QStringLiteral("Link: opens the Quillmoor home page in your browser"));
+    lblHomePage->move(TwipsPoint(2955, 1605));
+
+    Label3 = MakeLabel(this, QStringLiteral("Label3"),
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                      "and make money online. Get this software fully branded for "
+                                      "your website."));
+    Label3->setWordWrap(true);
+    Label3->setFont(Verdana(8.25, true));
+    SetTextColour(*Label3, Green);
+    Label3->setGeometry(TwipsRect(120, 1920, 6885, 435));
+
+    lblCoBrand = new ClickableLabel(this);
+    SetupLink(lblCoBrand, QStringLiteral("lblCoBrand"),
+              QStringLiteral("Click here for more details."),
+              QStringLiteral("Link: opens the page about fully branded copies in your browser"));
+    lblCoBrand->move(TwipsPoint(4650, 2355));
+
+    // A rule two pixels thick, running past both side edges.
+    Line2 = new QWidget(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    SetOpaqueBackground(*Line2, AboutLink);
+    Line2->setGeometry(-1, Pixels(2760), Pixels(7080) + 2, 2);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(TwipsRect(5745, 2880, 1260, 345));
+    cmdOK->setAutoDefault(true);
+    cmdOK->setDefault(true);
+    {
+        // An ordinary button: the system's button text, not the box's pink.
+        QPalette palette = cmdOK->palette();
+        palette.setColor(QPalette::ButtonText, QApplication::palette().color(QPalette::ButtonText));
+        cmdOK->setPalette(palette);
+    }
+
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(lblHomePage, &ClickableLabel::clicked, this, [this] { lblHomePage_Click(); });
+    connect(lblCoBrand, &ClickableLabel::clicked, this, [this] { lblCoBrand_Click(); });
+
+    m_forms.loaded(this, {}, false);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::cmdOK_Click() {
+    RunStep([this] { m_forms.unload(this); });
+    // Whatever happened above, OK closes the box.
+    QDialog::done(QDialog::Accepted);
+}
+
+void frmAbout::lblHomePage_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+}
+
+void frmAbout::lblCoBrand_Click() {
+    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+}
+
+void frmAbout::done(int result) {
+    // Esc and the title bar's close button end here too: unload, then close.
+    RunStep([this] { m_forms.unload(this); });
+    QDialog::done(result);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* target = screen())
+        move(target->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+} // namespace aurivane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace aurivane {
+
+class ClickableLabel;
+class Forms;
+class Platform;
+
+// The about box: icon, title, what the program does, the offer of a fully
+// branded copy and two links to Quillmoor. Every opening creates it afresh;
+// it keeps no state.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(Platform& platform, Forms& forms, QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+    QLabel* picIcon = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    ClickableLabel* lblHomePage = nullptr;
+    QLabel* Label3 = nullptr;
+    ClickableLabel* lblCoBrand = nullptr;
+    QWidget* Line2 = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCoBrand_Click();
+
+    // Closing by any way (OK, Enter, Esc, the title bar) unloads the box.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Platform& m_platform;
+    Forms& m_forms;
+    bool m_centred = false;
+};
+
+} // namespace aurivane
