@@ -1,0 +1,716 @@
+#include "engine/ChakraCatalogue.h"
+#include "mainwindow/ChakraPictures.h"
+#include "mainwindow/ClickableLabel.h"
+#include "mainwindow/FormLook.h"
+#include "mainwindow/MainWindowHost.h"
+#include "mainwindow/frmAbout.h"
+#include "mainwindow/frmMain.h"
+#include "outreach/WebPageLauncher.h"
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace aurivane;
+
+namespace {
+
+class RecordingHost final : public MainWindowHost {
+public:
+    QStringList calls;
+    bool supportScreenFails = false;
+    void ShowSupportScreen() override {
+        calls << QStringLiteral("ShowSupportScreen");
+        if (supportScreenFails)
+            throw std::runtime_error("support screen failed");
+    }
+    void HideStartupForm() override { calls << QStringLiteral("HideStartupForm"); }
+};
+
+// One main window, shown and active, with its fake platform around it.
+struct Fixture {
+    FakePlatform platform;
+    Forms forms{platform};
+    RecordingHost host;
+    QPointer<frmMain> window;
+
+    explicit Fixture(bool withHost = true) {
+        window = new frmMain(platform, forms, withHost ? &host : nullptr);
+        window->show();
+        window->activateWindow();
+    }
+    ~Fixture() { delete window.data(); }
+
+    bool ready() const { return QTest::qWaitForWindowActive(window.data()); }
+
+    void pick(const QString& name, int month, int day, int year) const {
+        window->txtName->setText(name);
+        window->cboMonth->setCurrentIndex(month - 1);
+        window->cboDate->setCurrentIndex(day - 1);
+        window->cboYear->setCurrentIndex(year - 1900);
+    }
+
+    // The page the user sees: the one found at the middle of the panel.
+    int frontPage() const {
+        QWidget* client = window->centralWidget();
+        const QPoint middle = window->fraStep[0]->geometry().center();
+        QWidget* seen = client->childAt(middle);
+        for (int page = 0; page < 2; ++page) {
+            QWidget* frame = window->fraStep.at(static_cast<std::size_t>(page));
+            if (seen == frame || frame->isAncestorOf(seen))
+                return page;
+        }
+        return -1;
+    }
+
+    QStringList resultTexts() const {
+        QStringList texts;
+        for (QLabel* value : window->lblResult)
+            texts << value->text();
+        return texts;
+    }
+};
+
+QImage Normalised(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+private slots:
+    void firstReadingAfterStartIsFirstJanuary() {
+        Fixture f;
+        QVERIFY(f.ready());
+        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
+        QCOMPARE(f.frontPage(), 0);
+        f.window->txtName->setText(QStringLiteral("Ann"));
+        f.window->cmdNext->click();
+        QVERIFY(f.platform.messages.isEmpty());
+        QCOMPARE(f.frontPage(), 1);
+        QCOMPARE(f.window->lblResult[0]->text(), QStringLiteral("Capricorn"));
+        QCOMPARE(f.window->lblResult[1]->text(), QStringLiteral("Saturn"));
+        QCOMPARE(f.window->lblResult[2]->text(), QStringLiteral("Root Chakra - Muladhara"));
+        QCOMPARE(f.window->Reading().Day, QStringLiteral("1"));
+        QCOMPARE(f.window->Reading().Month, QStringLiteral("January"));
+        QCOMPARE(f.window->Reading().Year, QStringLiteral("1900"));
+        // The focus stays where it was.
+        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
+    }
+
+    void listsHoldTheirEntries() {
+        Fixture f;
+        QCOMPARE(f.window->cboMonth->count(), 12);
+        QCOMPARE(f.window->cboMonth->itemText(11), QStringLiteral("December"));
+        QCOMPARE(f.window->cboDate->count(), 31);
+        QCOMPARE(f.window->cboDate->itemText(8), QStringLiteral("9"));
+        QCOMPARE(f.window->cboYear->count(), 151);
+        QCOMPARE(f.window->cboYear->itemText(150), QStringLiteral("2050"));
+        QVERIFY(!f.window->cboMonth->isEditable());
+        QCOMPARE(f.window->cboMonth->currentText(), QStringLiteral("January"));
+    }
+
+    void validation_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("message"); // empty: the reading is shown
+        QTest::addColumn<MessageIcon>("icon");
+
+        const QString name = QStringLiteral("Please enter your name");
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const auto none = MessageIcon::None;
+        const auto info = MessageIcon::Information;
+        QTest::newRow("empty name, impossible date")
+            << "" << 2 << 31 << 1901 << name << MessageIcon::Critical;
+        QTest::newRow("empty name, good date")
+            << "" << 5 << 3 << 1980 << name << MessageIcon::Critical;
+        QTest::newRow("one blank is a name") << " " << 3 << 3 << 1980 << "" << none;
+        QTest::newRow("29 Feb 1900, no leap year") << "A" << 2 << 29 << 1900 << february << info;
+        QTest::newRow("29 Feb 1901") << "A" << 2 << 29 << 1901 << february << info;
+        QTest::newRow("29 Feb 2000") << "A" << 2 << 29 << 2000 << "" << none;
+        QTest::newRow("29 Feb 1904") << "A" << 2 << 29 << 1904 << "" << none;
+        QTest::newRow("28 Feb 1901") << "A" << 2 << 28 << 1901 << "" << none;
+        QTest::newRow("30 Feb 2000") << "A" << 2 << 30 << 2000 << february << info;
+        QTest::newRow("31 Feb 2000") << "A" << 2 << 31 << 2000 << february << info;
+        QTest::newRow("31 Apr") << "A" << 4 << 31 << 1975 << thirty << info;
+        QTest::newRow("31 Jun") << "A" << 6 << 31 << 1975 << thirty << info;
+        QTest::newRow("31 Sep") << "A" << 9 << 31 << 1975 << thirty << info;
+        QTest::newRow("31 Nov") << "A" << 11 << 31 << 1975 << thirty << info;
+        QTest::newRow("30 Apr") << "A" << 4 << 30 << 1975 << "" << none;
+        QTest::newRow("31 May") << "A" << 5 << 31 << 1975 << "" << none;
+        QTest::newRow("31 Dec") << "A" << 12 << 31 << 2050 << "" << none;
+    }
+    void validation() {
+        QFETCH(QString, name);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+        QFETCH(MessageIcon, icon);
+
+        Fixture f;
+        QVERIFY(f.ready());
+        f.pick(name, month, day, year);
+        f.window->cboYear->setFocus();
+        f.window->cmdNext->click();
+
+        if (message.isEmpty()) {
+            QVERIFY(f.platform.messages.isEmpty());
+            QCOMPARE(f.frontPage(), 1);
+            QVERIFY(!f.window->lblResult[0]->text().isEmpty());
+            return;
+        }
+        QCOMPARE(f.platform.messageTexts(), QStringList{message});
+        const FakePlatform::Message& shown = f.platform.messages.constFirst();
+        QCOMPARE(shown.icon, icon);
+        QCOMPARE(shown.buttons, MessageButtons::Ok);
+        QCOMPARE(shown.caption, QStringLiteral("Aurivane"));
+        QCOMPARE(f.frontPage(), 0);
+        QCOMPARE(f.window->Reading(), ChakraReading{});
+        // Only the name message moves the focus.
+        QWidget* expectedFocus = name.isEmpty() ? static_cast<QWidget*>(f.window->txtName)
+                                                : static_cast<QWidget*>(f.window->cboYear);
+        QCOMPARE(QApplication::focusWidget(), expectedFocus);
+        // The selections stay as they are.
+        QCOMPARE(f.window->cboMonth->currentIndex(), month - 1);
+        QCOMPARE(f.window->cboDate->currentIndex(), day - 1);
+        QCOMPARE(f.window->cboYear->currentIndex(), year - 1900);
+    }
+
+    void failedValidationKeepsTheEarlierReading() {
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), 7, 21, 1980);
+        f.window->cmdNext->click();
+        const QStringList shown = f.resultTexts();
+        const ChakraReading reading = f.window->Reading();
+        QCOMPARE(reading.SunSign, QStringLiteral("Leo"));
+
+        f.window->cmdBack->click();
+        f.pick(QString(), 12, 1, 1990);
+        f.window->cmdNext->click();
+        f.pick(QStringLiteral("Ann"), 2, 30, 1990);
+        f.window->cmdNext->click();
+        QCOMPARE(f.platform.messages.size(), 2);
+        QCOMPARE(f.resultTexts(), shown);
+        QCOMPARE(f.window->Reading(), reading);
+        QCOMPARE(f.frontPage(), 0);
+    }
+
+    void backClearsPageOneAndKeepsTheReading() {
+        Fixture f;
+        QVERIFY(f.ready());
+        f.pick(QStringLiteral("Ann"), 7, 21, 1980);
+        f.window->cmdNext->click();
+        const QStringList shown = f.resultTexts();
+        f.window->cboDate->setFocus();
+
+        f.window->cmdBack->click();
+        QCOMPARE(f.frontPage(), 0);
+        QVERIFY(f.window->txtName->text().isEmpty());
+        QCOMPARE(f.window->cboMonth->currentText(), QStringLiteral("January"));
+        QCOMPARE(f.window->cboDate->currentText(), QStringLiteral("1"));
+        QCOMPARE(f.window->cboYear->currentText(), QStringLiteral("1900"));
+        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
+        QCOMPARE(f.resultTexts(), shown);
+        QCOMPARE(f.window->Reading().SunSign, QStringLiteral("Leo"));
+    }
+
+    void enterAndEscapePressNoButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapePressNoButton() {
+        QFETCH(int, key);
+        Fixture f;
+        QVERIFY(f.ready());
+        // An empty name: the reading button would complain at once.
+        QTest::keyClick(f.window->txtName, Qt::Key(key));
+        QTest::keyClick(f.window->cboYear, Qt::Key(key));
+        QVERIFY(f.platform.messages.isEmpty());
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.frontPage(), 0);
+    }
+
+    void readings_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("planet");
+        QTest::addColumn<int>("chakra");
+        QTest::addColumn<QString>("nameLine");
+        QTest::addColumn<QString>("sanskrit");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QSize>("pictureSize");
+
+        const QSize square(40, 40);
+        QTest::newRow("21 Jul") << 7 << 21 << "Leo"
+                                << "The Sun" << 0 << "Crown Chakra - Sahasrara"
+                                << "Sahasrara (thousand-fold)"
+                                << "Violet" << QSize(40, 30);
+        QTest::newRow("20 Jul") << 7 << 20 << "Cancer"
+                                << "The Moon" << 1 << "Third Eye Chakra - Ajna"
+                                << "Ajna (perceive, to know)"
+                                << "Indigo" << QSize(40, 35);
+        QTest::newRow("21 May") << 5 << 21 << "Gemini"
+                                << "Mercury" << 2 << "Throat Chakra - Vishuddha"
+                                << "Visuddha (purification)"
+                                << "Blue" << square;
+        QTest::newRow("20 Apr") << 4 << 20 << "Aries"
+                                << "Mars" << 4 << "Navel Chakra - Manipura"
+                                << "Manipura (lustrous gem)"
+                                << "Yellow" << square;
+        QTest::newRow("21 Apr") << 4 << 21 << "Taurus"
+                                << "Venus" << 3 << "Heart Chakra - Anahata"
+                                << "Anahata (unstruck; the fresh, clean sound made without "
+                                   "striking two things)"
+                                << "Green" << square;
+        QTest::newRow("1 Dec") << 12 << 1 << "Sagittarius"
+                               << "Jupiter" << 5 << "Sacral Chakra - Swadhisthanna"
+                               << "Svadhisthana (sweetness)"
+                               << "Orange" << square;
+        QTest::newRow("19 Jan") << 1 << 19 << "Capricorn"
+                                << "Saturn" << 6 << "Root Chakra - Muladhara"
+                                << "Muladhara (root)"
+                                << "Red" << square;
+        QTest::newRow("20 Jan") << 1 << 20 << "Aquarius"
+                                << "Uranus and Saturn" << 6 << "Root Chakra - Muladhara"
+                                << "Muladhara (root)"
+                                << "Red" << square;
+        QTest::newRow("19 Feb") << 2 << 19 << "Pisces"
+                                << "Neptune and Jupiter" << 5 << "Sacral Chakra - Swadhisthanna"
+                                << "Svadhisthana (sweetness)"
+                                << "Orange" << square;
+        QTest::newRow("21 Oct") << 10 << 21 << "Scorpio"
+                                << "Pluto and Mars" << 4 << "Navel Chakra - Manipura"
+                                << "Manipura (lustrous gem)"
+                                << "Yellow" << square;
+    }
+    void readings() {
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(QString, sign);
+        QFETCH(QString, planet);
+        QFETCH(int, chakra);
+        QFETCH(QString, nameLine);
+        QFETCH(QString, sanskrit);
+        QFETCH(QString, colour);
+        QFETCH(QSize, pictureSize);
+
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), month, day, 1984);
+        f.window->cmdNext->click();
+        QCOMPARE(f.frontPage(), 1);
+
+        const ChakraEntry& e = ChakraCatalogue::Entry(chakra);
+        const QStringList expected{sign,       planet,           nameLine,         e.Description,
+                                   e.Symbol,   sanskrit,         e.Keyword,        colour,
+                                   e.OpenText, e.OverActiveText, e.UnderActiveText};
+        QCOMPARE(f.resultTexts(), expected);
+        QCOMPARE(f.window->lblResult[0]->accessibleName(), QStringLiteral("Sun Sign, ") + sign);
+        QCOMPARE(f.window->lblResult[7]->accessibleName(), QStringLiteral("Color, ") + colour);
+
+        QCOMPARE(f.window->picChakra->size(), pictureSize);
+        QCOMPARE(Normalised(f.window->picChakra->pixmap()),
+                 Normalised(QPixmap(QStringLiteral(":/pictures/") + e.PictureName)));
+    }
+
+    void aCrownReadingLeavesNoTraceInTheNextOne() {
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), 7, 21, 1984);
+        f.window->cmdNext->click();
+        QCOMPARE(f.window->picChakra->size(), QSize(40, 30));
+        const QStringList crown = f.resultTexts();
+
+        f.window->cmdBack->click();
+        f.pick(QStringLiteral("Ann"), 1, 1, 1984);
+        f.window->cmdNext->click();
+        const QStringList root = f.resultTexts();
+        for (qsizetype i = 0; i < root.size(); ++i)
+            QVERIFY2(root.at(i) != crown.at(i), qPrintable(root.at(i)));
+        QCOMPARE(f.window->picChakra->size(), QSize(40, 40));
+        QCOMPARE(Normalised(f.window->picChakra->pixmap()), Normalised(ChakraPictures::Picture(6)));
+        // The name line stays one line however long the previous one was.
+        const int advance = f.window->lblResult[2]->fontMetrics().horizontalAdvance(root.at(2));
+        QVERIFY(f.window->lblResult[2]->width() >= advance);
+        QVERIFY(f.window->lblResult[2]->width() <= advance + 2);
+    }
+
+    void theNameChangesNothing() {
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), 3, 30, 1950);
+        f.window->cmdNext->click();
+        const QStringList first = f.resultTexts();
+        f.window->cmdBack->click();
+        f.pick(QStringLiteral("Someone Else Entirely"), 3, 30, 2001);
+        f.window->cmdNext->click();
+        QCOMPARE(f.resultTexts(), first);
+    }
+
+    void decorationShowsTheSevenPictures() {
+        Fixture f;
+        const int bottom = f.window->picDisp[0]->geometry().bottom();
+        for (int k = 0; k < 7; ++k) {
+            QLabel* picture = f.window->picDisp.at(static_cast<std::size_t>(k));
+            QCOMPARE(Normalised(picture->pixmap()), Normalised(ChakraPictures::Picture(k)));
+            QCOMPARE(picture->geometry().bottom(), bottom);
+            if (k > 0)
+                QVERIFY(picture->x() > f.window->picDisp.at(static_cast<std::size_t>(k - 1))->x());
+        }
+    }
+
+    // --- menus and links -------------------------------------------------
+
+    void linksOpenTheirPageAndChangeNothingElse_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<WebPageKey>("key");
+        QTest::newRow("Label14") << "Label14" << WebPageKey::HomePage;
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << WebPageKey::FullyBranded;
+        QTest::newRow("mnuOnline") << "mnuOnline" << WebPageKey::HelpWebPage;
+        QTest::newRow("mnuVisit") << "mnuVisit" << WebPageKey::HomePage;
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << WebPageKey::DownloadWebPage;
+        QTest::newRow("mnuDonate") << "mnuDonate" << WebPageKey::Donate;
+    }
+    void linksOpenTheirPageAndChangeNothingElse() {
+        QFETCH(QString, control);
+        QFETCH(WebPageKey, key);
+        Fixture f;
+        QVERIFY(f.ready());
+        f.pick(QStringLiteral("Ann"), 7, 21, 1980);
+        f.window->cmdNext->click();
+        const QStringList shown = f.resultTexts();
+        const ChakraReading reading = f.window->Reading();
+
+        for (int round = 0; round < 2; ++round) {
+            if (auto* action = f.window->findChild<QAction*>(control))
+                action->trigger();
+            else if (auto* label = f.window->findChild<ClickableLabel*>(control))
+                QTest::mouseClick(label, Qt::LeftButton);
+            else
+                QFAIL("no such control");
+        }
+        const QString address = modHelp::PageAddress(key);
+        QCOMPARE(f.platform.openedAddresses, (QStringList{address, address}));
+        QVERIFY(f.platform.messages.isEmpty());
+        QCOMPARE(f.frontPage(), 1);
+        QCOMPARE(f.resultTexts(), shown);
+        QCOMPARE(f.window->Reading(), reading);
+        QCOMPARE(f.window->txtName->text(), QStringLiteral("Ann"));
+        QCOMPARE(f.window->cboMonth->currentText(), QStringLiteral("July"));
+        QCOMPARE(f.window->cboDate->currentText(), QStringLiteral("21"));
+        QVERIFY(f.window->isVisible());
+    }
+
+    void onlyThePromotionInFrontTakesClicksAndFocus_data() {
+        QTest::addColumn<QStringList>("raised");
+        QTest::addColumn<WebPageKey>("key");
+        QTest::newRow("as laid out") << QStringList{} << WebPageKey::FullyBranded;
+        QTest::newRow("co-brand raised") << QStringList{"lblCobrand"} << WebPageKey::CoBrand;
+        QTest::newRow("raised back")
+            << QStringList{"lblCobrand", "lblFullBrand"} << WebPageKey::FullyBranded;
+    }
+    void onlyThePromotionInFrontTakesClicksAndFocus() {
+        QFETCH(QStringList, raised);
+        QFETCH(WebPageKey, key);
+        Fixture f;
+        QVERIFY(f.ready());
+        for (const QString& name : raised)
+            f.window->findChild<QLabel*>(name)->raise();
+
+        QWidget* hit = f.window->fraFullBrand->childAt(f.window->lblFullBrand->geometry().center());
+        QVERIFY(hit == f.window->lblFullBrand || hit == f.window->lblCobrand);
+        QTest::mouseClick(hit, Qt::LeftButton);
+        QCOMPARE(f.platform.openedAddresses, QStringList{modHelp::PageAddress(key)});
+
+        QLabel* front = key == WebPageKey::CoBrand ? f.window->lblCobrand : f.window->lblFullBrand;
+        QLabel* behind =
+            front == f.window->lblCobrand ? f.window->lblFullBrand : f.window->lblCobrand;
+        QVERIFY(front->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(behind->focusPolicy(), Qt::NoFocus);
+    }
+
+    void cobrandTextShowsOneAmpersand() {
+        Fixture f;
+        QCOMPARE(f.window->lblCobrand->text(),
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                "traffic to your site. Put your site's name &  link here. See "
+                                "\"Help\" for details.    Click Here for more info on "
+                                "co-branding."));
+    }
+
+    void linksWorkFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("letter") << int(Qt::Key_A) << 0;
+    }
+    void linksWorkFromTheKeyboard() {
+        QFETCH(int, key);
+        QFETCH(int, opened);
+        Fixture f;
+        QVERIFY(f.ready());
+        f.window->Label14->setFocus();
+        QCOMPARE(QApplication::focusWidget(), f.window->Label14);
+        QTest::keyClick(f.window->Label14, Qt::Key(key));
+        QCOMPARE(f.platform.openedAddresses.size(), opened);
+        QCOMPARE(f.frontPage(), 0);
+    }
+
+    void tabOrderFollowsTheForm() {
+        Fixture f;
+        QVERIFY(f.ready());
+        const QList<QWidget*> expected{f.window->cboMonth,     f.window->cboDate, f.window->cboYear,
+                                       f.window->cmdNext,      f.window->cmdBack, f.window->Label14,
+                                       f.window->lblFullBrand, f.window->txtName};
+        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void menus() {
+        Fixture f;
+        QStringList bar;
+        for (QAction* action : f.window->menuBar()->actions())
+            bar << action->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(f.window->mnuFile->actions().size(), 1);
+        QCOMPARE(f.window->mnuExit->text(), QStringLiteral("E&xit"));
+
+        QStringList help;
+        for (QAction* action : f.window->mnuHelp->actions())
+            help << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-",
+                                    "Check for Software &Update", "-", "&About Software"}));
+
+        QVERIFY(f.window->mnuDonate->menu() == nullptr);
+        QVERIFY(f.window->mnuMakeMoney->menu() == nullptr);
+        QVERIFY(f.window->mnuMakeMoney->isVisible());
+        QVERIFY(!f.window->mnuMakeMoney->isEnabled());
+        f.window->mnuMakeMoney->trigger();
+        QVERIFY(f.platform.openedAddresses.isEmpty());
+        for (QAction* action : f.window->findChildren<QAction*>())
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
+
+    void aboutBoxIsModalAndFreshEachTime() {
+        Fixture f;
+        QVERIFY(f.ready());
+        f.pick(QStringLiteral("Ann"), 7, 21, 1980);
+        f.window->cmdNext->click();
+        const QStringList shown = f.resultTexts();
+
+        struct Seen {
+            QPointer<frmAbout> about;
+            bool registered = false;
+            bool modal = false;
+            QString description;
+        };
+        const auto openAndClose = [&f](Seen& seen) {
+            // Bounded: whatever is modal then goes away with Esc.
+            QTimer::singleShot(0, f.window, [&f, &seen] {
+                seen.about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                if (seen.about.isNull())
+                    return;
+                seen.registered = f.forms.isLoaded(seen.about);
+                seen.modal = seen.about->isModal();
+                seen.description = seen.about->Label1->text();
+                // Spoil this instance; the next opening must not see it.
+                seen.about->Label1->setText(QStringLiteral("changed"));
+                QTest::keyClick(seen.about, Qt::Key_Escape);
+            });
+            QTimer::singleShot(5000, f.window, [] {
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+            f.window->mnuAbout->trigger();
+        };
+
+        Seen first;
+        openAndClose(first);
+        QVERIFY(first.registered);
+        QVERIFY(first.modal);
+        QVERIFY(first.about.isNull());
+        Seen second;
+        openAndClose(second);
+        QVERIFY(second.registered);
+        QCOMPARE(second.description, first.description);
+        QVERIFY(second.description.startsWith(QStringLiteral("Aurivane is a different")));
+
+        QCOMPARE(f.forms.loadedForms(), QList<QWidget*>{f.window.data()});
+        QCOMPARE(f.frontPage(), 1);
+        QCOMPARE(f.resultTexts(), shown);
+        QVERIFY(f.platform.openedAddresses.isEmpty());
+    }
+
+    // --- closing -------------------------------------------------------------
+
+    void closingHandsOverToTheHost_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<bool>("hostFails");
+        QTest::newRow("E&xit") << true << false;
+        QTest::newRow("window frame") << false << false;
+        QTest::newRow("support screen fails") << true << true;
+    }
+    void closingHandsOverToTheHost() {
+        QFETCH(bool, byMenu);
+        QFETCH(bool, hostFails);
+        Fixture f;
+        f.host.supportScreenFails = hostFails;
+        if (byMenu)
+            f.window->mnuExit->trigger();
+        else
+            f.window->close();
+        QCOMPARE(f.host.calls, (QStringList{"ShowSupportScreen", "HideStartupForm"}));
+        QVERIFY(!f.forms.isLoaded(f.window));
+        QVERIFY(!f.window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f.window.isNull());
+        QVERIFY(!f.forms.processEnded());
+    }
+
+    void closingWithoutAHost() {
+        Fixture f(false);
+        f.window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f.window.isNull());
+    }
+
+    // --- layout --------------------------------------------------------------
+
+    void windowHasItsFixedSize() {
+        Fixture f;
+        QCOMPARE(f.window->centralWidget()->size(), QSize(660, 445));
+        QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+        QCOMPARE(f.window->fraStep[0]->geometry(), QRect(3, 32, 653, 367));
+        QCOMPARE(f.window->fraStep[1]->geometry(), f.window->fraStep[0]->geometry());
+        QVERIFY(f.window->fraStep[0]->isVisible() && f.window->fraStep[1]->isVisible());
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Aurivane v1.20"));
+        QCOMPARE(f.window->centralWidget()->font(), FormLook::Verdana(8.25));
+        QVERIFY(!f.window->cmdNext->autoDefault() && !f.window->cmdBack->autoDefault());
+        QCOMPARE(f.window->picChakra->pos(), QPoint(16, 27));
+    }
+
+    // Every reading's texts fit their boxes: wrapped ones within width and
+    // height, one-line ones within the page.
+    void nothingIsCutOff_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::newRow("Crown") << 7 << 21;
+        QTest::newRow("Third Eye") << 7 << 1;
+        QTest::newRow("Throat") << 6 << 1;
+        QTest::newRow("Heart") << 5 << 1;
+        QTest::newRow("Navel") << 4 << 1;
+        QTest::newRow("Sacral") << 12 << 1;
+        QTest::newRow("Root") << 1 << 1;
+    }
+    void nothingIsCutOff() {
+        QFETCH(int, month);
+        QFETCH(int, day);
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), month, day, 1984);
+        f.window->cmdNext->click();
+
+        QGroupBox* page = f.window->fraStep[1];
+        for (QLabel* value : f.window->lblResult) {
+            QVERIFY(!value->text().isEmpty());
+            const QFontMetrics metrics(value->font());
+            if (value->wordWrap()) {
+                const QRect needed = metrics.boundingRect(QRect(0, 0, value->width(), 10000),
+                                                          Qt::TextWordWrap, value->text());
+                QVERIFY2(needed.width() <= value->width() && needed.height() <= value->height(),
+                         qPrintable(value->objectName() + u' ' + value->text()));
+            } else {
+                QVERIFY2(value->width() >= metrics.horizontalAdvance(value->text()),
+                         qPrintable(value->text()));
+                QCOMPARE(value->height(), value->sizeHint().height());
+            }
+            QVERIFY2(value->geometry().right() < page->width() - 2, qPrintable(value->text()));
+        }
+        // Captions end before their values begin.
+        for (std::size_t i = 0; i < f.window->lblResult.size(); ++i) {
+            QLabel* caption = f.window->lblLabel.at(i + 2);
+            QLabel* value = f.window->lblResult.at(i);
+            QVERIFY2(caption->geometry().right() < value->x(), qPrintable(caption->text()));
+        }
+    }
+
+    void fixedTextsFit_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("Label14") << "Label14";
+        QTest::newRow("lblFullBrand") << "lblFullBrand";
+        QTest::newRow("lblCobrand") << "lblCobrand";
+        QTest::newRow("lblLabel(13)") << "lblLabel(13)";
+    }
+    void fixedTextsFit() {
+        QFETCH(QString, control);
+        Fixture f;
+        auto* label = f.window->findChild<QLabel*>(control);
+        QVERIFY(label);
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, label->width(), 10000),
+                              Qt::TextWordWrap | (label->alignment() & Qt::AlignHorizontal_Mask),
+                              label->text());
+        QVERIFY(needed.width() <= label->width());
+        QVERIFY(needed.height() <= label->height());
+        QVERIFY(label->geometry().right() < label->parentWidget()->width());
+        QVERIFY(label->geometry().bottom() < label->parentWidget()->height());
+    }
+
+    void everyControlHasAnAccessibleName() {
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), 7, 21, 1980);
+        f.window->cmdNext->click();
+        const QList<QWidget*> controls = f.window->centralWidget()->findChildren<QWidget*>();
+        int checked = 0;
+        for (QWidget* control : controls) {
+            if (qobject_cast<QLabel*>(control) == nullptr &&
+                qobject_cast<QLineEdit*>(control) == nullptr &&
+                qobject_cast<QComboBox*>(control) == nullptr &&
+                qobject_cast<QPushButton*>(control) == nullptr)
+                continue;
+            if (control->parentWidget() != nullptr &&
+                qobject_cast<QComboBox*>(control->parentWidget()) != nullptr)
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+            ++checked;
+        }
+        QVERIFY(checked > 40);
+        for (QLabel* link : {static_cast<QLabel*>(f.window->Label14), f.window->lblFullBrand,
+                             f.window->lblCobrand}) {
+            QVERIFY(link->accessibleDescription().startsWith(QStringLiteral("Link")));
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
