@@ -1,0 +1,89 @@
+# Installation layout and the Debian package.
+#
+#   cmake --preset release && cmake --build --preset release
+#   cd build/release && cpack -G DEB
+#
+# The desktop id names the .desktop file, the AppStream file and the icons;
+# main.cpp hands the same id to QGuiApplication::setDesktopFileName so that
+# Wayland compositors can match the window to its desktop entry.
+
+include(GNUInstallDirs)
+
+set(AURIVANE_APP_ID "com.quillmoor.Aurivane")
+set(AURIVANE_RELEASE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+# Date of the current release, for the AppStream release list.
+set(AURIVANE_RELEASE_DATE "2026-12-08")
+
+install(TARGETS aurivane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(WIN32)
+    # Icon and version block of aurivane.exe. Not built on the Linux CI.
+    set(_aurivane_rc "${PROJECT_SOURCE_DIR}/packaging/windows/aurivane.rc")
+    target_sources(aurivane PRIVATE "${_aurivane_rc}")
+    set_source_files_properties("${_aurivane_rc}" TARGET_DIRECTORY aurivane PROPERTIES
+        INCLUDE_DIRECTORIES "${PROJECT_SOURCE_DIR}"
+        COMPILE_DEFINITIONS
+            "AURIVANE_RC_VERSION_MAJOR=${PROJECT_VERSION_MAJOR};AURIVANE_RC_VERSION_MINOR=${PROJECT_VERSION_MINOR};AURIVANE_RC_VERSION_PATCH=${PROJECT_VERSION_PATCH};AURIVANE_RC_VERSION_TEXT=\"${AURIVANE_RELEASE_VERSION}\""
+        OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/icons/aurivane.ico")
+endif()
+
+if(NOT UNIX OR APPLE)
+    return()
+endif()
+
+# Desktop entry, AppStream metadata, icons and manual page.
+set(_aurivane_pkg_dir "${PROJECT_BINARY_DIR}/packaging")
+configure_file("${PROJECT_SOURCE_DIR}/packaging/${AURIVANE_APP_ID}.metainfo.xml.in"
+               "${_aurivane_pkg_dir}/${AURIVANE_APP_ID}.metainfo.xml" @ONLY)
+
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/${AURIVANE_APP_ID}.desktop"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${_aurivane_pkg_dir}/${AURIVANE_APP_ID}.metainfo.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(_size IN ITEMS 32 48 64 128 256)
+    install(FILES "${PROJECT_SOURCE_DIR}/resources/icons/aurivane-${_size}.png"
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+            RENAME "${AURIVANE_APP_ID}.png")
+endforeach()
+
+# Debian wants manual pages compressed; -n keeps the package reproducible.
+find_program(AURIVANE_GZIP gzip REQUIRED)
+add_custom_command(
+    OUTPUT "${_aurivane_pkg_dir}/aurivane.1.gz"
+    COMMAND "${AURIVANE_GZIP}" -9 -n -c "${PROJECT_SOURCE_DIR}/packaging/aurivane.1"
+            > "${_aurivane_pkg_dir}/aurivane.1.gz"
+    DEPENDS "${PROJECT_SOURCE_DIR}/packaging/aurivane.1"
+    COMMENT "Compressing the manual page"
+    VERBATIM)
+add_custom_target(aurivane_manpage ALL DEPENDS "${_aurivane_pkg_dir}/aurivane.1.gz")
+install(FILES "${_aurivane_pkg_dir}/aurivane.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The Debian package. dpkg-shlibdeps (dpkg-dev) works out the libraries the
+# program links to; the rest it needs at run time is named here: Qt's
+# platform plugins, the font that stands in for Verdana, and xdg-open for
+# the web pages.
+set(CPACK_PACKAGE_NAME "aurivane")
+set(CPACK_PACKAGE_VENDOR "Quillmoor")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Aurivane finds the Western sun sign, its ruling planet and its chakra"
+    "from a birth date, and shows the chakra's Sanskrit name, symbol,"
+    "keyword, colour and picture and the meaning of its open, over-active"
+    "and under-active states. Its menus open pages of the maker's forum,"
+    "Quillmoor, in the web browser.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_STRIP_FILES ON)
+
+set(AURIVANE_PACKAGE_MAINTAINER "Quillmoor <aurivane@quillmoor.com>" CACHE STRING
+    "Maintainer field of the Debian package")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AURIVANE_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+
+set(CPACK_GENERATOR "DEB")
+include(CPack)
