@@ -1,0 +1,213 @@
+#!/bin/bash
+# Builds the Debian package from a release configuration of the source tree,
+# unpacks it into a throw-away root and checks what a user gets: the files,
+# the control fields, the desktop metadata, and that the unpacked program
+# starts and keeps its main window up on a virtual X display. Nothing is
+# installed on the machine.
+#
+# usage: check-deb.sh <source dir> <work dir> <cmake> <cpack> <version> <desktop id> <homepage>
+
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+step() { echo "== $*"; }
+
+# Second half, run by xvfb-run below with a display of its own.
+if [ "${1:-}" = --on-display ]; then
+    root=$2 work=$3 title=$4 wmclass=$5
+    title_re="^${title//./\\.}\$"
+
+    "$root/usr/bin/aurivane" >"$work/aurivane.log" 2>&1 &
+    pid=$!
+    # shellcheck disable=SC2317 # called by the EXIT trap
+    stop() {
+        kill -0 "$pid" 2>/dev/null || return 0
+        kill -TERM "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || return 0
+            sleep 0.1
+        done
+        kill -KILL "$pid" 2>/dev/null || true
+    }
+    trap stop EXIT
+
+    win=
+    deadline=$((SECONDS + 30))
+    while [ -z "$win" ]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            rc=0
+            wait "$pid" || rc=$?
+            cat "$work/aurivane.log" >&2
+            fail "aurivane ended with status $rc before showing '$title'"
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "no window titled '$title' within 30 s"
+        win=$(xdotool search --onlyvisible --name "$title_re" 2>/dev/null | head -n 1) || true
+        if [ -z "$win" ]; then
+            # The update reminder may ask its question before the main
+            # window exists; its Escape answer is No.
+            box=$(xdotool search --onlyvisible --name '^Aurivane$' 2>/dev/null | head -n 1) || true
+            if [ -n "$box" ]; then
+                echo "   a message box came up at start-up; answering it with Escape"
+                xdotool windowfocus "$box" key Escape || true
+                sleep 0.5
+            fi
+            sleep 0.2
+        fi
+    done
+    echo "   window $win: $(xdotool getwindowname "$win")"
+
+    [ -e "$XDG_RUNTIME_DIR/aurivane.lock" ] ||
+        fail "no single-instance lock in XDG_RUNTIME_DIR: $(ls -A "$XDG_RUNTIME_DIR")"
+
+    xdotool search --class "^$wmclass\$" 2>/dev/null | grep -qx "$win" ||
+        fail "the window's WM_CLASS does not match StartupWMClass=$wmclass"
+
+    sleep 2
+    kill -0 "$pid" 2>/dev/null || fail "aurivane ended within 2 s of showing its window"
+    [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "$title" ] ||
+        fail "the window '$title' went away within 2 s"
+    echo "   still up after 2 s"
+    exit 0
+fi
+
+src=$1 work=$2 cmake=$3 cpack=$4 version=$5 id=$6 homepage=$7
+major_minor=${version%.*}
+
+need() { command -v "$1" >/dev/null || fail "$1 not found: install the Debian package $2"; }
+need dpkg-deb dpkg
+need dpkg-shlibdeps dpkg-dev
+need readelf binutils
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need man man-db
+need xvfb-run xvfb
+need xauth xauth
+need xdotool xdotool
+
+rm -rf "$work"
+mkdir -p "$work"
+build=$work/build
+root=$work/root
+
+step "configure, build and package with the release preset"
+started=$SECONDS
+(cd "$src" && "$cmake" --preset release -B "$build") >"$work/configure.log" 2>&1 ||
+    { cat "$work/configure.log"; fail "configure failed"; }
+"$cmake" --build "$build" -j2 >"$work/build.log" 2>&1 ||
+    { tail -n 60 "$work/build.log"; fail "build failed"; }
+(cd "$build" && "$cpack" -G DEB) >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+echo "   took $((SECONDS - started)) s"
+
+arch=$(dpkg --print-architecture)
+deb=$build/aurivane_${version}_${arch}.deb
+[ -f "$deb" ] || fail "expected $deb; cpack made: $(cd "$build" && ls ./*.deb 2>/dev/null)"
+
+step "files of $(basename "$deb")"
+dpkg -x "$deb" "$root"
+expected=(
+    usr/bin/aurivane
+    "usr/share/applications/$id.desktop"
+    "usr/share/metainfo/$id.metainfo.xml"
+    usr/share/man/man1/aurivane.1.gz
+)
+for size in 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+want=$(printf '%s\n' "${expected[@]}" | sort)
+got=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
+if [ "$want" != "$got" ]; then
+    diff -u <(echo "$want") <(echo "$got") || true
+    fail "the package's files differ from the expected list (- missing, + unexpected)"
+fi
+
+bin=$root/usr/bin/aurivane
+[ -x "$bin" ] || fail "usr/bin/aurivane is not executable"
+[ "$(head -c 4 "$bin" | od -An -tx1 | tr -d ' \n')" = 7f454c46 ] || fail "usr/bin/aurivane is not an ELF file"
+if readelf -S "$bin" | grep -q '\.symtab'; then fail "usr/bin/aurivane is not stripped"; fi
+if ldd "$bin" | grep 'not found'; then fail "usr/bin/aurivane needs libraries that are not there"; fi
+
+for size in 32 48 64 128 256; do
+    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    read -r -a b < <(od -An -tu1 -N24 "$png" | tr '\n' ' '; echo)
+    [ "${b[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "$png is not a PNG file"
+    w=$(((b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19]))
+    h=$(((b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]))
+    if [ "$w" != "$size" ] || [ "$h" != "$size" ]; then fail "$png is ${w}x$h, not ${size}x$size"; fi
+done
+
+man=$root/usr/share/man/man1/aurivane.1.gz
+gzip -t "$man" || fail "the manual page is not valid gzip"
+zcat "$man" | head -n 1 | grep -q "^\.TH AURIVANE 1 .*\"Aurivane $major_minor\"" ||
+    fail "the manual page's .TH line does not name Aurivane $major_minor: $(zcat "$man" | head -n 1)"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page has formatting warnings: $warnings"
+
+step "control fields"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = aurivane ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ "$(field Homepage)" = "$homepage" ] || fail "Homepage is '$(field Homepage)', not $homepage"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
+[ -n "$(field Section)" ] || fail "no Section"
+description=$(field Description)
+[ "$(echo "$description" | wc -l)" -ge 2 ] || fail "the Description has no long part"
+long=$(echo "$description" | awk 'length > 80') || true
+[ -z "$long" ] || fail "Description lines longer than 80 characters: $long"
+depends=$(field Depends)
+echo "   Depends: $depends"
+names=$(echo "$depends" | tr ',|' '\n' | sed 's/^ *//; s/[ (].*//')
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core xdg-utils; do
+    echo "$names" | grep -qx "$package" || fail "Depends lacks $package"
+done
+# A version floor on the Qt library means dpkg-shlibdeps worked it out.
+echo "$depends" | grep -Eq 'libqt6widgets6 \(>= [0-9]' || fail "libqt6widgets6 has no version from dpkg-shlibdeps"
+
+step "desktop entry and AppStream metadata"
+desktop=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate has remarks: $out"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Exec)" = aurivane ] || fail "Exec is '$(key Exec)', not aurivane (the installed program)"
+[ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)', not $id"
+[ "$(key Terminal)" = false ] || fail "Terminal is not false"
+wmclass=$(key StartupWMClass)
+[ -n "$wmclass" ] || fail "no StartupWMClass"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+grep -q "<release version=\"$major_minor\"" "$metainfo" || fail "the metainfo has no release $major_minor"
+grep -qF "<url type=\"homepage\">$homepage</url>" "$metainfo" || fail "the metainfo homepage is not $homepage"
+
+step "start the unpacked program"
+home=$work/home
+mkdir -p "$home" "$work/config" "$work/cache" "$work/data" "$work/runtime" "$work/fakebin"
+chmod 700 "$work/runtime"
+# Web pages the program opens go to a log, not to a browser.
+cat >"$work/fakebin/xdg-open" <<FAKE
+#!/bin/sh
+echo "\$*" >>"$work/xdg-open.log"
+FAKE
+chmod +x "$work/fakebin/xdg-open"
+rc=0
+env -i PATH="$work/fakebin:$PATH" LANG=C.UTF-8 HOME="$home" \
+    XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
+    XDG_RUNTIME_DIR="$work/runtime" \
+    timeout -k 5 90 xvfb-run -a -e "$work/xvfb.log" -s "-screen 0 1280x1024x24" \
+    bash "$0" --on-display "$root" "$work" "Aurivane v$major_minor" "$wmclass" || rc=$?
+[ "$rc" = 0 ] || { cat "$work/aurivane.log" 2>/dev/null; fail "the run on the virtual display failed (status $rc)"; }
+[ -f "$work/xdg-open.log" ] && echo "   web pages opened: $(cat "$work/xdg-open.log")"
+
+# Settings, if the run wrote any, go where the manual page says.
+[ ! -e "$home/.config" ] || fail "the program wrote into ~/.config although XDG_CONFIG_HOME was set"
+stray=$(cd "$work/config" && find . -type f ! -path ./aurivane/aurivane.conf)
+[ -z "$stray" ] || fail "unexpected files in XDG_CONFIG_HOME: $stray"
+
+echo "package check passed in $((SECONDS - started)) s"
