@@ -1,0 +1,224 @@
+#include "ReferAFriendPanel.h"
+
+#include "Twips.h"
+#include "modTellAFriend.h"
+#include "platform/Platform.h"
+#include "platform/Steps.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace aurivane {
+
+namespace {
+
+const QColor DarkBlue(0, 0, 128);
+
+QFont verdana(qreal points, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Moving the focus to another window, or to a menu, is not the user
+// leaving the box.
+bool withinTheForm(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(true);
+}
+
+QString MultiLineTextBox::text() const {
+    QString plain = toPlainText();
+    return plain.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+void MultiLineTextBox::setText(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(plain);
+}
+
+ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
+    : QGroupBox(parent), m_platform(platform) {
+    setObjectName(QStringLiteral("Frame2"));
+    setTitle(QStringLiteral("Refer A Friend"));
+    // The boxes keep the form's own font; only the frame's caption and the
+    // button use Verdana.
+    const QFont formFont = font();
+    setFont(verdana(9.75, true));
+    setAutoFillBackground(true);
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::Window, DarkBlue);
+    framePalette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(framePalette);
+
+    const auto makeLine = [&](const char* name, const QString& text, QRect where) {
+        auto* box = new QLineEdit(text, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFont(formFont);
+        box->setPalette(QPalette());
+        box->setGeometry(where);
+        box->setCursorPosition(0);
+        box->installEventFilter(this);
+        return box;
+    };
+    txtName =
+        makeLine("txtName", modTellAFriend::SenderNamePlaceholder(), TwipsRect(85, 360, 3375, 285));
+    txtEmail = makeLine("txtEmail", modTellAFriend::SenderEmailPlaceholder(),
+                        TwipsRect(3600, 360, 3375, 285));
+    txtFriendName = makeLine("txtFriendName", modTellAFriend::FriendNamePlaceholder(),
+                             TwipsRect(85, 720, 3375, 285));
+    txtFriendEmail = makeLine("txtFriendEmail", modTellAFriend::FriendEmailPlaceholder(),
+                              TwipsRect(3600, 720, 3375, 285));
+
+    // The message box lies below the frame's visible part: not seen, but in
+    // the focus order and in the referral.
+    txtMessage = new MultiLineTextBox(this);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setFont(formFont);
+    txtMessage->setPalette(QPalette());
+    txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
+    txtMessage->setText(modTellAFriend::MessagePlaceholder() + QStringLiteral("\r\n"));
+    txtMessage->installEventFilter(this);
+
+    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setFont(verdana(8.25, true));
+    cmdSubmit->setPalette(QPalette());
+    cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
+    connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
+
+    setTabOrder(txtName, cmdSubmit);
+    setTabOrder(cmdSubmit, txtEmail);
+    setTabOrder(txtEmail, txtFriendEmail);
+    setTabOrder(txtFriendEmail, txtFriendName);
+    setTabOrder(txtFriendName, txtMessage);
+}
+
+ReferAFriendPanel::~ReferAFriendPanel() = default;
+
+QString ReferAFriendPanel::SpaceRefusedMessage() {
+    return QStringLiteral("Email Address Cannot Contain Space");
+}
+
+QString ReferAFriendPanel::DistinctEmailMessage() {
+    return QStringLiteral("Please Enter Distinct Email Addresses");
+}
+
+QString ReferAFriendPanel::ProperEmailMessage() {
+    return QStringLiteral("Please Enter Proper Email Address");
+}
+
+void ReferAFriendPanel::cmdSubmit_Click() {
+    using modTellAFriend::TrimSpaces;
+    RunStep([&] {
+        modTellAFriend::ReferralValues& values = modTellAFriend::Values();
+        values.SenderName = TrimSpaces(txtName->text());
+        values.SenderEmail = TrimSpaces(txtEmail->text());
+        values.MessageText = TrimSpaces(txtMessage->text());
+        values.FriendName = TrimSpaces(txtFriendName->text());
+        values.FriendEmail = TrimSpaces(txtFriendEmail->text());
+
+        const QString& mine = values.SenderEmail;
+        const QString& friends = values.FriendEmail;
+        if (mine == friends) {
+            m_platform.showMessage(DistinctEmailMessage(), MessageIcon::Critical);
+            return;
+        }
+        if (!mine.contains(u'@') || !friends.contains(u'@')) {
+            m_platform.showMessage(ProperEmailMessage(), MessageIcon::Critical);
+            return;
+        }
+        if (!mine.contains(u'.') || !friends.contains(u'.')) {
+            m_platform.showMessage(ProperEmailMessage(), MessageIcon::Critical);
+            return;
+        }
+        modTellAFriend::SubmitReferral(m_platform);
+    });
+}
+
+QString ReferAFriendPanel::textOf(const QObject* box) const {
+    if (box == txtMessage)
+        return txtMessage->text();
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    return {};
+}
+
+void ReferAFriendPanel::setTextOf(QObject* box, const QString& text) {
+    if (box == txtMessage)
+        txtMessage->setText(text);
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+}
+
+QString ReferAFriendPanel::placeholderOf(const QObject* box) const {
+    if (box == txtName)
+        return modTellAFriend::SenderNamePlaceholder();
+    if (box == txtEmail)
+        return modTellAFriend::SenderEmailPlaceholder();
+    if (box == txtFriendName)
+        return modTellAFriend::FriendNamePlaceholder();
+    if (box == txtFriendEmail)
+        return modTellAFriend::FriendEmailPlaceholder();
+    if (box == txtMessage)
+        return modTellAFriend::MessagePlaceholder();
+    return {};
+}
+
+void ReferAFriendPanel::GotFocus(QObject* box) {
+    RunStep([&] {
+        if (modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
+            setTextOf(box, QString());
+    });
+}
+
+void ReferAFriendPanel::LostFocus(QObject* box) {
+    RunStep([&] {
+        if (modTellAFriend::TrimSpaces(textOf(box)).isEmpty())
+            setTextOf(box, placeholderOf(box));
+    });
+}
+
+bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
+    if (typed != QStringLiteral(" "))
+        return false;
+    RunStep([&] { m_platform.showMessage(SpaceRefusedMessage(), MessageIcon::Critical); });
+    RunStep([&] { box->setFocus(Qt::OtherFocusReason); });
+    return true;
+}
+
+bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (withinTheForm(static_cast<QFocusEvent*>(event)))
+            GotFocus(watched);
+        break;
+    case QEvent::FocusOut:
+        if (withinTheForm(static_cast<QFocusEvent*>(event)))
+            LostFocus(watched);
+        break;
+    case QEvent::KeyPress:
+        if (watched == txtEmail || watched == txtFriendEmail) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (EmailKeyPress(static_cast<QLineEdit*>(watched), key->text()))
+                return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace aurivane

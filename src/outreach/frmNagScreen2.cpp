@@ -1,0 +1,242 @@
+#include "frmNagScreen2.h"
+
+#include "ReferAFriendPanel.h"
+#include "Twips.h"
+#include "WebPageLauncher.h"
+#include "platform/Forms.h"
+#include "platform/Platform.h"
+#include "platform/Steps.h"
+#include "shell/modHelp.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace aurivane {
+
+namespace {
+
+QFont makeFont(const QString& family, qreal points, bool bold = false, bool underline = false) {
+    QFont result(family);
+    result.setPointSizeF(points);
+    result.setBold(bold);
+    result.setUnderline(underline);
+    return result;
+}
+
+QFont verdana(qreal points, bool bold = false, bool underline = false) {
+    return makeFont(QStringLiteral("Verdana"), points, bold, underline);
+}
+
+void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QString otherProgramsText() {
+    return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
+                          "other Quillmoor Softwares. From a single software, we have now grown "
+                          "to become the world\u2019s largest resource of quillmoor softwares. Be "
+                          "it astrology, psychic, tarot, numerology or occult, we have programs "
+                          "in all fields thus giving our users a wide choice depending on their "
+                          "interests.") +
+           QString(61, u' ') +
+           QStringLiteral("All the programs in the Quillmoor Softwares suite are simple and easy "
+                          "to use. They are not only fun to use but also very informative. Try "
+                          "them out today and share your experience with your friends and "
+                          "family. ");
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    buildLayout();
+    m_forms.loaded(this, [this] { Form_Unload(); });
+    Form_Load();
+}
+
+frmNagScreen2::~frmNagScreen2() = default;
+
+QStringList frmNagScreen2::SupportMessages() {
+    return {
+        QStringLiteral("Quillmoor Softwares, such as this can be created and maintained only with "
+                       "your support. The best way to support Quillmoor is to visit Quillmoor "
+                       "regularly and take part in the discussions and other activities on the "
+                       "board."),
+        QStringLiteral("Visit Quillmoor regularly. Support Quillmoor by taking part in the "
+                       "discussions and other activities. These softwares cannot be supported and "
+                       "maintained, without you regularly visiting Quillmoor"),
+        QStringLiteral("Quillmoor is a FREE online discussion forum for all things mystic. To "
+                       "help Quillmoor develop and maintain this software visit Quillmoor "
+                       "regularly."),
+        QStringLiteral("Quillmoor needs your help. All you need to do is visit Quillmoor "
+                       "regularly and take part in the various discussions and activites to help "
+                       "us maintain and develop more Quillmoor Softwares."),
+    };
+}
+
+QString frmNagScreen2::Caption() {
+    return QStringLiteral("Aurivane v1.20");
+}
+
+void frmNagScreen2::buildLayout() {
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Fixed single border: a title bar that can close the window, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(Px(11115), Px(4725));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    picNagscreen2Icon = new QLabel(this);
+    picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    picNagscreen2Icon->setGeometry(TwipsRect(360, 120, 540, 540));
+    picNagscreen2Icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblNagScreen2Caption = new QLabel(QStringLiteral("ABC"), this);
+    lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
+    lblNagScreen2Caption->setFont(makeFont(QStringLiteral("MS Sans Serif"), 18));
+    lblNagScreen2Caption->setGeometry(TwipsRect(1080, 240, 720, 435));
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(verdana(9.75, true));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
+
+    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Quillmoor Now"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(verdana(14.25));
+    setColours(Check1, QColor(0, 0, 192));
+    Check1->setCursor(Qt::PointingHandCursor);
+    Check1->setGeometry(TwipsRect(30, 2040, 7185, 555));
+    // Clearing the box raises the click once more, as ticking it does.
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+
+    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+
+    Frame2 = new ReferAFriendPanel(m_platform, this);
+    Frame2->setGeometry(TwipsRect(120, 3240, 7065, 1455));
+
+    Frame6 = new QGroupBox(QStringLiteral("Download Quillmoor Softwares"), this);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    Frame6->setFont(verdana(9.75, true));
+    setColours(Frame6, Qt::white, QColor(0, 0, 128));
+    Frame6->setGeometry(TwipsRect(7320, 120, 3735, 4575));
+
+    Label3 = new QLabel(otherProgramsText(), Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setFont(verdana(9));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
+
+    lblGoToHome = new QLabel(QStringLiteral("Click Here To Visit Quillmoor Softwares"), Frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setFont(verdana(9, true, true));
+    setColours(lblGoToHome, QColor(255, 255, 0));
+    lblGoToHome->setCursor(Qt::PointingHandCursor);
+    lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
+    lblGoToHome->installEventFilter(this);
+
+    // "E&xit" first, then the link, then the panel in its own order.
+    setTabOrder(cmdClose, Check1);
+    setTabOrder(Check1, Frame2->txtName);
+    cmdClose->setFocus(Qt::OtherFocusReason);
+}
+
+void frmNagScreen2::Form_Load() {
+    RunStep([&] {
+        setWindowTitle(Caption());
+        lblNagScreen2Caption->setText(Caption());
+        lblNagScreen2Caption->adjustSize();
+    });
+    RunStep([&] {
+        setWindowIcon(m_icon);
+        picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32)));
+    });
+    RunStep([&] {
+        m_platform.seedRandomFromClock();
+        const float r = m_platform.nextRandom();
+        const auto n = static_cast<qsizetype>(r * 4.0F);
+        Label2->setText(SupportMessages().at(n));
+    });
+    RunStep([&] { centreOnScreen(); });
+    RunStep([&] { m_platform.makeTopmost(*this); });
+}
+
+void frmNagScreen2::centreOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr)
+        return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmNagScreen2::Form_Unload() {
+    modHelp::ExitApplication(m_forms);
+}
+
+void frmNagScreen2::Check1_Click() {
+    RunStep([&] {
+        // A link, not a setting: it never stays ticked.
+        if (Check1->checkState() == Qt::Checked) {
+            Check1->setChecked(false);
+            modHelp::OpenWebPage(m_platform, WebPageKey::HomePage);
+        }
+    });
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    RunStep([&] { modHelp::OpenWebPage(m_platform, WebPageKey::QuillmoorSoftwares); });
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    modHelp::ExitApplication(m_forms);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent* event) {
+    // Closing by the window frame unloads the screen, which ends the program
+    // exactly as "E&xit" does.
+    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
+        m_forms.unload(this);
+    event->accept();
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblGoToHome && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblGoToHome->rect().contains(mouse->position().toPoint())) {
+            lblGoToHome_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace aurivane

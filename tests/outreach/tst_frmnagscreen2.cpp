@@ -1,0 +1,336 @@
+#include "outreach/ReferAFriendPanel.h"
+#include "outreach/WebPageLauncher.h"
+#include "outreach/frmNagScreen2.h"
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+#include "shell/modHelp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace aurivane;
+
+namespace {
+
+QIcon distinctIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(QColor(12, 200, 34));
+    return QIcon(pixmap);
+}
+
+// A support screen as the program shows it: after a hidden first form
+// whose unload handler, like the start-up form's, ends the program.
+struct Fixture {
+    FakePlatform platform;
+    Forms forms{platform};
+    QWidget startup;
+    int startupUnloads = 0;
+    int screenUnloads = 0;
+    QPointer<frmNagScreen2> screen;
+
+    explicit Fixture(QList<float> draws = {0.0F}) {
+        platform.draws = std::move(draws);
+        forms.loaded(
+            &startup,
+            [this] {
+                ++startupUnloads;
+                modHelp::ExitApplication(forms);
+            },
+            false);
+        screen = new frmNagScreen2(platform, forms, distinctIcon());
+    }
+    ~Fixture() { delete screen.data(); }
+
+    bool showActive() {
+        screen->show();
+        screen->activateWindow();
+        return QTest::qWaitForWindowActive(screen);
+    }
+    ReferAFriendPanel* panel() const { return screen->Frame2; }
+};
+
+} // namespace
+
+class TestFrmNagScreen2 : public QObject {
+    Q_OBJECT
+private slots:
+    void picksOneOfFourMessages_data() {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("index");
+        QTest::newRow("0") << 0.0F << 0;
+        QTest::newRow("just below a quarter") << 0.2499F << 0;
+        QTest::newRow("a quarter") << 0.25F << 1;
+        QTest::newRow("a half") << 0.5F << 2;
+        QTest::newRow("just below three quarters") << 0.7499F << 2;
+        QTest::newRow("three quarters") << 0.75F << 3;
+        QTest::newRow("highest draw") << 0.99999994F << 3;
+    }
+    void picksOneOfFourMessages() {
+        QFETCH(float, draw);
+        QFETCH(int, index);
+        Fixture f({draw});
+        QCOMPARE(f.platform.seedCount, 1);
+        QCOMPARE(f.screen->Label2->text(), frmNagScreen2::SupportMessages().at(index));
+    }
+
+    void messagesAreTheFourFixedTexts() {
+        const QStringList messages = frmNagScreen2::SupportMessages();
+        QCOMPARE(messages.size(), 4);
+        QVERIFY(messages[1].endsWith(QStringLiteral("without you regularly visiting Quillmoor")));
+        QVERIFY(messages[3].contains(QStringLiteral("various discussions and activites to help")));
+    }
+
+    void loadsWithBorrowedIconOnTop() {
+        Fixture f;
+        QCOMPARE(f.screen->windowTitle(), QStringLiteral("Aurivane v1.20"));
+        QCOMPARE(f.screen->lblNagScreen2Caption->text(), QStringLiteral("Aurivane v1.20"));
+        const QImage expected = distinctIcon().pixmap(32, 32).toImage();
+        QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
+        QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
+        QCOMPARE(f.platform.topmostWindows.size(), 1);
+        QCOMPARE(f.platform.topmostWindows.first().data(), f.screen.data());
+        QVERIFY(f.screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.forms.loadedForms(), (QList<QWidget*>{&f.startup, f.screen}));
+    }
+
+    void check1IsALinkThatNeverStaysTicked_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("space bar") << true;
+    }
+    void check1IsALinkThatNeverStaysTicked() {
+        QFETCH(bool, byKeyboard);
+        Fixture f;
+        QVERIFY(f.showActive());
+        QVERIFY(!f.screen->Check1->isChecked());
+        const QString home = modHelp::PageAddress(WebPageKey::HomePage);
+        for (int click = 1; click <= 2; ++click) {
+            if (byKeyboard) {
+                f.screen->Check1->setFocus();
+                QTest::keyClick(f.screen->Check1, Qt::Key_Space);
+            } else {
+                QTest::mouseClick(f.screen->Check1, Qt::LeftButton);
+            }
+            QVERIFY(!f.screen->Check1->isChecked());
+            QCOMPARE(f.platform.openedAddresses, QStringList(click, home));
+        }
+    }
+
+    void goToHomeOpensTheSoftwaresPage() {
+        Fixture f;
+        QVERIFY(f.showActive());
+        QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
+        QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
+        const QString page = modHelp::PageAddress(WebPageKey::QuillmoorSoftwares);
+        QCOMPARE(f.platform.openedAddresses, (QStringList{page, page}));
+    }
+
+    void leavingEndsTheProgram_data() {
+        QTest::addColumn<bool>("byFrame");
+        QTest::newRow("E&xit") << false;
+        QTest::newRow("window frame") << true;
+    }
+    void leavingEndsTheProgram() {
+        QFETCH(bool, byFrame);
+        Fixture f;
+        QVERIFY(f.showActive());
+        if (byFrame)
+            QVERIFY(f.screen->close());
+        else
+            QTest::mouseClick(f.screen->cmdClose, Qt::LeftButton);
+        QCOMPARE(f.startupUnloads, 1);
+        QCOMPARE(f.platform.endedWith, QList<int>{0});
+        // Both forms' unloads were under way when the process ended.
+        QVERIFY(f.forms.isUnloading(&f.startup));
+        QVERIFY(f.forms.isUnloading(f.screen));
+    }
+
+    void exitButtonComesFirstThenThePanelOrder() {
+        Fixture f;
+        QVERIFY(f.showActive());
+        ReferAFriendPanel* p = f.panel();
+        const QList<QWidget*> expected{f.screen->cmdClose, f.screen->Check1, p->txtName,
+                                       p->cmdSubmit,       p->txtEmail,      p->txtFriendEmail,
+                                       p->txtFriendName,   p->txtMessage};
+        QTRY_COMPARE(QApplication::focusWidget(), f.screen->cmdClose);
+        QList<QWidget*> visited{QApplication::focusWidget()};
+        for (int step = 1; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void placeholdersComeAndGoWithFocus_data() {
+        QTest::addColumn<int>("box"); // 0 name, 1 email, 2 friend's name, 3 friend's email
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("afterLeaving");
+        const QStringList placeholders{
+            QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+            QStringLiteral("Friend's Name"), QStringLiteral("Friend's Email Address")};
+        for (int box = 0; box < 4; ++box) {
+            QTest::addRow("%d left empty", box) << box << QString() << placeholders[box];
+            QTest::addRow("%d only spaces", box)
+                << box << QStringLiteral("   ") << placeholders[box];
+            QTest::addRow("%d text kept", box)
+                << box << QStringLiteral(" x@y.z ") << QStringLiteral(" x@y.z ");
+        }
+    }
+    void placeholdersComeAndGoWithFocus() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, afterLeaving);
+        Fixture f;
+        QVERIFY(f.showActive());
+        ReferAFriendPanel* p = f.panel();
+        QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendName, p->txtFriendEmail};
+        QLineEdit* edit = boxes[box];
+        const QString placeholder = edit->text();
+        // The placeholder with spaces around it still counts as the placeholder.
+        edit->setText(QStringLiteral("  ") + placeholder + QStringLiteral(" "));
+        edit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), QString());
+        edit->setText(typed);
+        f.screen->cmdClose->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), afterLeaving);
+        // Entering a box with the user's own text leaves it alone.
+        edit->setText(placeholder + u'!');
+        edit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), placeholder + u'!');
+    }
+
+    void untouchedMessageKeepsItsLineEnd() {
+        Fixture f;
+        QVERIFY(f.showActive());
+        MultiLineTextBox* message = f.panel()->txtMessage;
+        QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
+        message->setFocus(Qt::TabFocusReason);
+        QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
+        message->setText(QStringLiteral("  Your Message "));
+        f.screen->cmdClose->setFocus(Qt::TabFocusReason);
+        message->setFocus(Qt::TabFocusReason);
+        QCOMPARE(message->text(), QString());
+        f.screen->cmdClose->setFocus(Qt::TabFocusReason);
+        QCOMPARE(message->text(), QStringLiteral("Your Message"));
+    }
+
+    void emailBoxesRefuseTypedSpaces_data() {
+        QTest::addColumn<int>("box"); // 0 name, 1 email, 2 friend's email, 3 message
+        QTest::addColumn<QString>("afterTyping");
+        QTest::addColumn<int>("refusals");
+        QTest::newRow("own email") << 1 << QStringLiteral("ab@c.d") << 2;
+        QTest::newRow("friend's email") << 2 << QStringLiteral("ab@c.d") << 2;
+        QTest::newRow("name takes spaces") << 0 << QStringLiteral("a b@c. d") << 0;
+    }
+    void emailBoxesRefuseTypedSpaces() {
+        QFETCH(int, box);
+        QFETCH(QString, afterTyping);
+        QFETCH(int, refusals);
+        Fixture f;
+        QVERIFY(f.showActive());
+        ReferAFriendPanel* p = f.panel();
+        QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendEmail};
+        QLineEdit* edit = boxes[box];
+        edit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->text(), QString());
+        f.platform.onMessage = [&](const FakePlatform::Message&) {
+            // The refused space never reaches the box.
+            QVERIFY(!edit->text().contains(u' '));
+            // Another control takes the focus meanwhile, as a message box would.
+            f.screen->cmdClose->setFocus(Qt::OtherFocusReason);
+        };
+        QTest::keyClicks(edit, QStringLiteral("a b@c. d"));
+        QCOMPARE(edit->text(), afterTyping);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(f.platform.messages.size(), refusals);
+        for (const FakePlatform::Message& message : f.platform.messages) {
+            QCOMPARE(message.text, QStringLiteral("Email Address Cannot Contain Space"));
+            QCOMPARE(message.icon, MessageIcon::Critical);
+        }
+    }
+
+    void pastedSpacesPass() {
+        Fixture f;
+        QVERIFY(f.showActive());
+        QLineEdit* edit = f.panel()->txtFriendEmail;
+        edit->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(QStringLiteral("bob @example.org"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("bob @example.org"));
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    void submitChecksInOrder_data() {
+        QTest::addColumn<QStringList>("entries"); // name, email, friend, friend's email
+        QTest::addColumn<QString>("message");     // empty: the referral goes out
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        QTest::newRow("untouched panel") << QStringList() << proper;
+        QTest::newRow("same address")
+            << QStringList{QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QString(),
+                           QStringLiteral(" a@b.c ")}
+            << QStringLiteral("Please Enter Distinct Email Addresses");
+        QTest::newRow("at sign but no dot")
+            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@bc"), QStringLiteral("Bob"),
+                           QStringLiteral("b@c.d")}
+            << proper;
+        QTest::newRow("dot but no at sign")
+            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Bob"),
+                           QStringLiteral("b.c.d")}
+            << proper;
+        QTest::newRow("name placeholder with spaces")
+            << QStringList{QStringLiteral("  Your Name  "), QStringLiteral("a@b.c"),
+                           QStringLiteral("Bob"), QStringLiteral("b@c.d")}
+            << QStringLiteral("Please Enter Your Name");
+        QTest::newRow("friend's name placeholder")
+            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@b.c"),
+                           QStringLiteral("Friend's Name"), QStringLiteral("b@c.d")}
+            << QStringLiteral("Please Enter Your Friend's Name");
+        QTest::newRow("addresses differing in case only")
+            << QStringList{QStringLiteral("Ann & Co"), QStringLiteral("A@b.c"),
+                           QStringLiteral("Bob"), QStringLiteral("a@b.c")}
+            << QString();
+    }
+    void submitChecksInOrder() {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, message);
+        Fixture f;
+        QVERIFY(f.showActive());
+        ReferAFriendPanel* p = f.panel();
+        if (!entries.isEmpty()) {
+            p->txtName->setText(entries[0]);
+            p->txtEmail->setText(entries[1]);
+            p->txtFriendName->setText(entries[2]);
+            p->txtFriendEmail->setText(entries[3]);
+        }
+        const QString nameBefore = p->txtName->text();
+        QTest::mouseClick(p->cmdSubmit, Qt::LeftButton);
+
+        QCOMPARE(p->txtName->text(), nameBefore);
+        if (!message.isEmpty()) {
+            QCOMPARE(f.platform.messageTexts(), QStringList{message});
+            QCOMPARE(f.platform.messages.first().icon, MessageIcon::Critical);
+            QVERIFY(f.platform.openedAddresses.isEmpty());
+            return;
+        }
+        QVERIFY(f.platform.messages.isEmpty());
+        QCOMPARE(f.platform.openedAddresses.size(), 1);
+        QCOMPARE(f.platform.openedAddresses.first(),
+                 modHelp::PageScriptAddress() +
+                     QStringLiteral("?page=qmms-refer-a-friend&taf1=Ann%20%26%20Co&taf2=A%40b.c"
+                                    "&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=a%40b.c&taf6=") +
+                     modHelp::ProductBaseAddress());
+        // Pressing again sends again.
+        QTest::mouseClick(p->cmdSubmit, Qt::LeftButton);
+        QCOMPARE(f.platform.openedAddresses.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestFrmNagScreen2)
+#include "tst_frmnagscreen2.moc"

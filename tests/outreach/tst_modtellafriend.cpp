@@ -1,0 +1,140 @@
+#include "outreach/WebPageLauncher.h"
+#include "outreach/modTellAFriend.h"
+#include "platform/FakePlatform.h"
+
+#include <QTest>
+
+using namespace aurivane;
+using modTellAFriend::ReferralValues;
+
+Q_DECLARE_METATYPE(ReferralValues)
+
+namespace {
+
+ReferralValues valid() {
+    return {QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Hello"),
+            QStringLiteral("Bob"), QStringLiteral("bob@example.org")};
+}
+
+QString prefix() {
+    return modHelp::PageScriptAddress() + QStringLiteral("?page=qmms-refer-a-friend");
+}
+
+} // namespace
+
+class TestModTellAFriend : public QObject {
+    Q_OBJECT
+private slots:
+    void addressEncodesEachValue_data() {
+        QTest::addColumn<ReferralValues>("values");
+        QTest::addColumn<QString>("parameters");
+        QTest::newRow("plain") << valid()
+                               << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Hello"
+                                                 "&taf4=Bob&taf5=bob%40example.org");
+        ReferralValues tricky = valid();
+        tricky.SenderName = QStringLiteral("Ann & Co #1");
+        tricky.MessageText = QStringLiteral("1+1=2\r\nsee you?");
+        tricky.FriendName = QStringLiteral("Jos\u00E9 M\u00FCller \u5F20");
+        tricky.FriendEmail = QStringLiteral("bob+tag@ex-ample.org");
+        QTest::newRow("tricky") << tricky
+                                << QStringLiteral(
+                                       "&taf1=Ann%20%26%20Co%20%231&taf2=ann%40example.org"
+                                       "&taf3=1%2B1%3D2%0D%0Asee%20you%3F"
+                                       "&taf4=Jos%C3%A9%20M%C3%BCller%20%E5%BC%A0"
+                                       "&taf5=bob%2Btag%40ex-ample.org");
+        ReferralValues untouched = valid();
+        untouched.MessageText = QStringLiteral("Your Message\r\n");
+        QTest::newRow("untouched message")
+            << untouched
+            << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Your%20Message%0D%0A"
+                              "&taf4=Bob&taf5=bob%40example.org");
+        ReferralValues unreserved = valid();
+        unreserved.SenderName = QStringLiteral("a-b.c_d~e/f");
+        QTest::newRow("unreserved kept, slash encoded")
+            << unreserved
+            << QStringLiteral("&taf1=a-b.c_d~e%2Ff&taf2=ann%40example.org&taf3=Hello"
+                              "&taf4=Bob&taf5=bob%40example.org");
+    }
+    void addressEncodesEachValue() {
+        QFETCH(ReferralValues, values);
+        QFETCH(QString, parameters);
+        QCOMPARE(modTellAFriend::BuildReferralAddress(values),
+                 prefix() + parameters + QStringLiteral("&taf6=") + modHelp::ProductBaseAddress());
+    }
+
+    void submitChecksValuesInOrder_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QString>("message");
+        const QStringList messages{QStringLiteral("Please Enter Your Name"),
+                                   QStringLiteral("Please Enter Your Email"),
+                                   QStringLiteral("Please Enter Your Message"),
+                                   QStringLiteral("Please Enter Your Friend's Name"),
+                                   QStringLiteral("Please Enter Your Friend's Email")};
+        const QStringList placeholders{
+            QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+            QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
+            QStringLiteral("Friend's Email Address")};
+        for (int field = 0; field < 5; ++field) {
+            QTest::addRow("%d empty", field) << field << QString() << messages[field];
+            QTest::addRow("%d placeholder", field)
+                << field << placeholders[field] << messages[field];
+            QTest::addRow("%d spaced placeholder", field)
+                << field << QStringLiteral("  ") + placeholders[field] + QStringLiteral(" ")
+                << messages[field];
+        }
+        // Exact and case-sensitive: these pass.
+        QTest::newRow("other case passes") << 0 << QStringLiteral("your name") << QString();
+        QTest::newRow("message with line end passes")
+            << 2 << QStringLiteral("Your Message\r\n") << QString();
+    }
+    void submitChecksValuesInOrder() {
+        QFETCH(int, field);
+        QFETCH(QString, bad);
+        QFETCH(QString, message);
+        FakePlatform platform;
+        ReferralValues values = valid();
+        QString* fields[] = {&values.SenderName, &values.SenderEmail, &values.MessageText,
+                             &values.FriendName, &values.FriendEmail};
+        *fields[field] = bad;
+        // Every later field is bad as well: only the first failure speaks.
+        for (int later = field + 1; later < 5; ++later)
+            fields[later]->clear();
+        if (message.isEmpty()) {
+            for (int later = field + 1; later < 5; ++later)
+                *fields[later] = valid().SenderName;
+        }
+        modTellAFriend::Values() = values;
+
+        modTellAFriend::SubmitReferral(platform);
+
+        if (message.isEmpty()) {
+            QVERIFY(platform.messages.isEmpty());
+            QCOMPARE(platform.openedAddresses, QStringList{modTellAFriend::ReferralAddress()});
+            QCOMPARE(modTellAFriend::ReferralAddress(),
+                     modTellAFriend::BuildReferralAddress(values));
+            return;
+        }
+        QCOMPARE(platform.messageTexts(), QStringList{message});
+        QCOMPARE(platform.messages.first().icon, MessageIcon::Critical);
+        QCOMPARE(platform.messages.first().buttons, MessageButtons::Ok);
+        QVERIFY(platform.openedAddresses.isEmpty());
+    }
+
+    void trimsSpacesOnly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("spaces") << QStringLiteral("  a b  ") << QStringLiteral("a b");
+        QTest::newRow("all spaces") << QStringLiteral("   ") << QString();
+        QTest::newRow("tab and line end stay")
+            << QStringLiteral("\t a \r\n ") << QStringLiteral("\t a \r\n");
+    }
+    void trimsSpacesOnly() {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
+    }
+};
+
+QTEST_MAIN(TestModTellAFriend)
+#include "tst_modtellafriend.moc"
