@@ -1,18 +1,97 @@
 #include "frmStartup.h"
 
 #include "mainwindow/frmMain.h"
+#include "modHelp.h"
+#include "outreach/UpdateReminder.h"
+#include "outreach/frmNagScreen2.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
+#include "platform/Steps.h"
+#include "resources.h"
+
+#include <QLabel>
+
+#include <stdexcept>
 
 namespace aurivane {
 
 frmStartup::frmStartup(Platform& platform, Forms& forms, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_forms(forms) {}
+    : QWidget(parent), m_platform(platform), m_forms(forms) {
+    setWindowTitle(Platform::ApplicationTitle());
+    IMGIcon.append(QIcon(Resources::ApplicationIconPath()));
+    // The form lives as long as the program; it is unloaded, never deleted,
+    // by the exit.
+    m_forms.loaded(
+        this, [this] { Form_Unload(); }, false);
+}
 
-frmStartup::~frmStartup() = default;
+frmStartup::~frmStartup() {
+    // Only reached when the program did not end itself (tests): take along
+    // whatever is still open.
+    delete m_nagScreen.data();
+    delete m_main.data();
+}
+
+QString frmStartup::AlreadyRunningMessage() {
+    return QStringLiteral("Application is already running");
+}
 
 void frmStartup::Form_Load() {
-    auto* main = new frmMain(m_platform, m_forms, nullptr);
-    main->show();
+    bool refused = false;
+    RunStep([&] { refused = m_platform.anotherInstanceRunning(); });
+    if (refused) {
+        RunStep([&] { m_platform.showMessage(AlreadyRunningMessage(), MessageIcon::Information); });
+        modHelp::ExitApplication(m_forms);
+        return;
+    }
+
+    RunStep([&] { m_platform.seedRandomFromClock(); });
+    RunStep([&] { modHelp::RemindAboutUpdate(m_platform); });
+    RunStep([&] {
+        if (m_main.isNull())
+            m_main = new frmMain(m_platform, m_forms, this);
+        m_main->show();
+    });
+    RunStep([&] { hide(); });
+    RunStep([&] { CoBrand_Randomize(); });
+}
+
+void frmStartup::Form_Unload() {
+    modHelp::ExitApplication(m_forms);
+}
+
+void frmStartup::CoBrand_Randomize() {
+    const float r = m_platform.nextRandom();
+    const float scaled = r * 6.0F + 1.0F;
+    intCoBrandRandomNumber = static_cast<qint16>(Platform::RoundHalfEven(scaled));
+    QLabel* front = nullptr;
+    switch (intCoBrandRandomNumber) {
+    case 1:
+    case 3:
+    case 5:
+        front = m_main.isNull() ? nullptr : m_main->lblCobrand;
+        break;
+    case 2:
+    case 4:
+    case 6:
+        front = m_main.isNull() ? nullptr : m_main->lblFullBrand;
+        break;
+    default:
+        return;
+    }
+    if (front == nullptr)
+        throw std::runtime_error("the main window is not there");
+    front->raise();
+}
+
+void frmStartup::ShowSupportScreen() {
+    if (m_nagScreen.isNull())
+        m_nagScreen = new frmNagScreen2(m_platform, m_forms, IMGIcon.value(0));
+    m_nagScreen->show();
+}
+
+void frmStartup::HideStartupForm() {
+    hide();
 }
 
 } // namespace aurivane

@@ -1,0 +1,233 @@
+#include "mainwindow/frmMain.h"
+#include "outreach/UpdateReminder.h"
+#include "outreach/frmNagScreen2.h"
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+#include "shell/frmStartup.h"
+#include "shell/modHelp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace aurivane;
+
+namespace {
+
+QList<frmMain*> mainWindows() {
+    QList<frmMain*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<frmMain*>(widget))
+            found << window;
+    }
+    return found;
+}
+
+QString storedKey() {
+    return FakePlatform::SettingsKey(QStringLiteral("aurivane"), QStringLiteral("Settings"),
+                                     modHelp::EncodeSetting(QStringLiteral("Duration")));
+}
+
+void storeDaysAgo(FakePlatform& platform, int days) {
+    platform.settings.insert(storedKey(), modHelp::EncodeSetting(platform.dateToText(
+                                              platform.todayDate.addDays(-days))));
+}
+
+// The label the user sees where the two promotional labels overlap.
+QWidget* frontLabel(const frmMain& window) {
+    QWidget* parent = window.lblFullBrand->parentWidget();
+    return parent->childAt(window.lblFullBrand->geometry().center());
+}
+
+} // namespace
+
+class TestFrmStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(mainWindows().size(), 0);
+    }
+
+    void reminderAsksBeforeTheMainWindowExists() {
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        storeDaysAgo(platform, 15);
+        platform.answers = {MessageAnswer::Yes};
+        bool asked = false;
+        platform.onMessage = [&](const FakePlatform::Message& message) {
+            asked = true;
+            QCOMPARE(message.text, modHelp::UpdateQuestion());
+            QCOMPARE(platform.instanceChecks, 1);
+            QCOMPARE(platform.seedCount, 1);
+            QVERIFY(mainWindows().isEmpty());
+            QVERIFY(startup.mainWindow() == nullptr);
+        };
+
+        startup.Form_Load();
+
+        QVERIFY(asked);
+        // The download page opened before the main window was shown.
+        QCOMPARE(platform.openedAddresses.size(), 1);
+        QCOMPARE(mainWindows().size(), 1);
+        QVERIFY(startup.mainWindow()->isVisible());
+        QVERIFY(!startup.isVisible());
+        QVERIFY(!platform.ended());
+        QCOMPARE(forms.loadedForms().first(), &startup);
+        QVERIFY(forms.isLoaded(startup.mainWindow()));
+    }
+
+    void firstStartGoesStraightThrough() {
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        startup.Form_Load();
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(platform.settingsWrites, 1);
+        QCOMPARE(modHelp::DecodeSetting(platform.settings.value(storedKey())),
+                 platform.dateToText(platform.todayDate));
+        QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
+    }
+
+    // A failing settings store costs the reminder, nothing else.
+    void storeFailureLeavesTheRestOfTheSequence_data() {
+        QTest::addColumn<bool>("readFails");
+        QTest::newRow("read fails") << true;
+        QTest::newRow("write fails") << false;
+    }
+    void storeFailureLeavesTheRestOfTheSequence() {
+        QFETCH(bool, readFails);
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        platform.settingsReadFails = readFails;
+        platform.settingsWriteFails = !readFails;
+        platform.draws = {0.0F};
+        startup.Form_Load();
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
+        QCOMPARE(startup.intCoBrandRandomNumber, qint16(1));
+    }
+
+    void secondInstanceOnlySaysSoAndEnds() {
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        platform.otherInstance = true;
+        // A stale date: if the reminder ran, it would ask.
+        storeDaysAgo(platform, 30);
+        const auto settingsBefore = platform.settings;
+        platform.onMessage = [&](const FakePlatform::Message&) { QVERIFY(!platform.ended()); };
+
+        startup.Form_Load();
+
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text, QStringLiteral("Application is already running"));
+        QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
+        QCOMPARE(platform.messages.first().buttons, MessageButtons::Ok);
+        QCOMPARE(platform.messages.first().caption, QStringLiteral("Aurivane"));
+        QCOMPARE(platform.endedWith, QList<int>{0});
+        QCOMPARE(platform.seedCount, 0);
+        QCOMPARE(platform.settingsWrites, 0);
+        QCOMPARE(platform.settings, settingsBefore);
+        QVERIFY(platform.openedAddresses.isEmpty());
+        QVERIFY(mainWindows().isEmpty());
+        QVERIFY(startup.mainWindow() == nullptr);
+        QCOMPARE(startup.intCoBrandRandomNumber, qint16(0));
+        QVERIFY(!startup.isVisible());
+    }
+
+    void coBrandDrawPicksTheFrontLabel_data() {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("coBrandInFront");
+        QTest::newRow("0 gives 1") << 0.0F << 1 << true;
+        QTest::newRow("0.25 gives 2.5, rounded to 2") << 0.25F << 2 << false;
+        QTest::newRow("0.4 gives 3") << 0.4F << 3 << true;
+        QTest::newRow("0.6 gives 5") << 0.6F << 5 << true;
+        QTest::newRow("0.75 gives 5.5, rounded to 6") << 0.75F << 6 << false;
+        QTest::newRow("0.95 gives 7, layout kept") << 0.95F << 7 << false;
+    }
+    void coBrandDrawPicksTheFrontLabel() {
+        QFETCH(float, draw);
+        QFETCH(int, number);
+        QFETCH(bool, coBrandInFront);
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        QCOMPARE(startup.intCoBrandRandomNumber, qint16(0));
+        platform.draws = {draw};
+        startup.Form_Load();
+        QVERIFY(platform.draws.isEmpty());
+        QCOMPARE(startup.intCoBrandRandomNumber, qint16(number));
+        const frmMain& window = *startup.mainWindow();
+        QCOMPARE(frontLabel(window), coBrandInFront ? static_cast<QWidget*>(window.lblCobrand)
+                                                    : static_cast<QWidget*>(window.lblFullBrand));
+    }
+
+    void supportScreenBorrowsTheIconAndComesOnce() {
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        startup.Form_Load();
+        startup.ShowSupportScreen();
+        frmNagScreen2* screen = startup.supportScreen();
+        QVERIFY(screen != nullptr);
+        QVERIFY(screen->isVisible());
+        QCOMPARE(screen->picNagscreen2Icon->pixmap().toImage(),
+                 startup.IMGIcon.first().pixmap(32, 32).toImage());
+        QVERIFY(!screen->picNagscreen2Icon->pixmap().isNull());
+        startup.ShowSupportScreen();
+        QCOMPARE(startup.supportScreen(), screen);
+        startup.HideStartupForm();
+        QVERIFY(!startup.isVisible());
+        QVERIFY(forms.isLoaded(&startup));
+    }
+
+    void closingTheMainWindowHandsOverToTheSupportScreen() {
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        startup.Form_Load();
+        QPointer<frmMain> window = startup.mainWindow();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull() || !window->isVisible());
+        QVERIFY(startup.supportScreen() != nullptr);
+        QVERIFY(startup.supportScreen()->isVisible());
+        QVERIFY(!startup.isVisible());
+        QVERIFY(!platform.ended());
+        QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&startup, startup.supportScreen()}));
+    }
+
+    void exitUnloadsStartupFormThenSupportScreen_data() {
+        QTest::addColumn<bool>("byFrame");
+        QTest::newRow("E&xit") << false;
+        QTest::newRow("window frame") << true;
+    }
+    void exitUnloadsStartupFormThenSupportScreen() {
+        QFETCH(bool, byFrame);
+        FakePlatform platform;
+        Forms forms(platform);
+        frmStartup startup(platform, forms);
+        startup.Form_Load();
+        startup.mainWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        frmNagScreen2* screen = startup.supportScreen();
+        QVERIFY(screen != nullptr);
+        if (byFrame)
+            screen->close();
+        else
+            screen->cmdClose->click();
+        QCOMPARE(platform.endedWith, QList<int>{0});
+        QVERIFY(forms.processEnded());
+        // Both unloads were under way when the process ended.
+        QVERIFY(forms.isUnloading(&startup));
+        QVERIFY(forms.isUnloading(screen));
+    }
+};
+
+QTEST_MAIN(TestFrmStartup)
+#include "tst_frmstartup.moc"

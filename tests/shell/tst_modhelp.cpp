@@ -1,0 +1,178 @@
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+#include "shell/modHelp.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace aurivane;
+
+namespace {
+
+QString codes(std::initializer_list<char16_t> list) {
+    QString text;
+    for (char16_t c : list)
+        text += QChar(c);
+    return text;
+}
+
+} // namespace
+
+class TestModHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void encodeShiftsUpAndDropsWhatPasses255_data() {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("encoded");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("code 0") << codes({0}) << codes({85});
+        QTest::newRow("code 84") << codes({84}) << codes({169});
+        QTest::newRow("code 85") << codes({85}) << codes({170});
+        QTest::newRow("code 170 is the last kept") << codes({170}) << codes({255});
+        QTest::newRow("codes 171 and 255 dropped, order kept")
+            << codes({u'a', 171, u'b', 255, u'c'}) << codes({u'a' + 85, u'b' + 85, u'c' + 85});
+        // Outside the single-byte set a character becomes '?' first.
+        QTest::newRow("above 255 counts as ?") << codes({0x20AC}) << codes({u'?' + 85});
+        QTest::newRow("Duration") << QStringLiteral("Duration")
+                                  << codes({153, 202, 199, 182, 201, 190, 196, 195});
+    }
+    void encodeShiftsUpAndDropsWhatPasses255() {
+        QFETCH(QString, plain);
+        QFETCH(QString, encoded);
+        QCOMPARE(modHelp::EncodeSetting(plain), encoded);
+    }
+
+    void decodeShiftsDownAndDropsWhatFallsBelow0_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("decoded");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("code 0 dropped") << codes({0}) << QString();
+        QTest::newRow("code 84 dropped") << codes({84}) << QString();
+        QTest::newRow("code 85 gives code 0") << codes({85}) << codes({0});
+        QTest::newRow("code 170") << codes({170}) << codes({85});
+        QTest::newRow("code 171") << codes({171}) << codes({86});
+        QTest::newRow("code 255") << codes({255}) << codes({170});
+        QTest::newRow("plain digit 1 reads as empty") << QStringLiteral("1") << QString();
+        QTest::newRow("plain date reads as empty") << QStringLiteral("12/8/2026") << QString();
+        QTest::newRow("mixed keeps order")
+            << codes({u'x', 150, 10, 151}) << codes({u'x' - 85, 65, 66});
+    }
+    void decodeShiftsDownAndDropsWhatFallsBelow0() {
+        QFETCH(QString, stored);
+        QFETCH(QString, decoded);
+        QCOMPARE(modHelp::DecodeSetting(stored), decoded);
+    }
+
+    void roundTripKeepsEveryCodeUpTo170() {
+        QString all;
+        for (char16_t c = 0; c <= 170; ++c)
+            all += QChar(c);
+        QCOMPARE(modHelp::DecodeSetting(modHelp::EncodeSetting(all)), all);
+    }
+
+    void storedNameHidesDuration() {
+        const QString name = QStringLiteral("Duration");
+        const QString stored = modHelp::EncodeSetting(name);
+        QCOMPARE(modHelp::DecodeSetting(stored), name);
+        for (const QChar c : name)
+            QVERIFY2(!stored.contains(c), qPrintable(QString(c)));
+    }
+
+    void settingsGoThroughTheShiftUnderTheProgramName() {
+        FakePlatform platform;
+        platform.baseName = QStringLiteral("renamed-copy");
+        QVERIFY(modHelp::SaveSetting(platform, QStringLiteral("Duration"),
+                                     QStringLiteral("12/8/2026")));
+        const QString key =
+            FakePlatform::SettingsKey(QStringLiteral("renamed-copy"), QStringLiteral("Settings"),
+                                      modHelp::EncodeSetting(QStringLiteral("Duration")));
+        QCOMPARE(platform.settings.value(key), modHelp::EncodeSetting(QStringLiteral("12/8/2026")));
+        QCOMPARE(modHelp::GetSetting(platform, QStringLiteral("Duration")),
+                 std::optional<QString>(QStringLiteral("12/8/2026")));
+
+        // Another program name has its own, empty store.
+        platform.baseName = QStringLiteral("aurivane");
+        QCOMPARE(modHelp::GetSetting(platform, QStringLiteral("Duration")),
+                 std::optional<QString>(QString()));
+    }
+
+    void storeFailuresReachTheCaller() {
+        FakePlatform platform;
+        platform.settingsReadFails = true;
+        platform.settingsWriteFails = true;
+        QVERIFY(!modHelp::GetSetting(platform, QStringLiteral("Duration")).has_value());
+        QVERIFY(!modHelp::SaveSetting(platform, QStringLiteral("Duration"), QStringLiteral("x")));
+    }
+
+    // Two forms whose unload handlers call ExitApplication themselves, as
+    // the start-up form and the support screen do, plus one that does not.
+    void exitUnloadsInLoadOrderEachHandlerOnce_data() {
+        QTest::addColumn<int>("caller"); // -1: a plain call, else that form's handler
+        QTest::newRow("exit button") << -1;
+        QTest::newRow("first form closing itself") << 0;
+        QTest::newRow("last form closing itself") << 2;
+    }
+    void exitUnloadsInLoadOrderEachHandlerOnce() {
+        QFETCH(int, caller);
+        FakePlatform platform;
+        Forms forms(platform);
+        QWidget first;
+        QWidget plain;
+        QWidget last;
+        QStringList ran;
+        forms.loaded(
+            &first,
+            [&] {
+                ran << QStringLiteral("first");
+                modHelp::ExitApplication(forms);
+            },
+            false);
+        forms.loaded(
+            &plain, [&] { ran << QStringLiteral("plain"); }, false);
+        forms.loaded(
+            &last,
+            [&] {
+                ran << QStringLiteral("last");
+                modHelp::ExitApplication(forms);
+            },
+            false);
+
+        if (caller < 0)
+            modHelp::ExitApplication(forms);
+        else
+            forms.unload(caller == 0 ? &first : &last);
+
+        if (caller == 2)
+            QCOMPARE(ran, (QStringList{QStringLiteral("last"), QStringLiteral("first"),
+                                       QStringLiteral("plain")}));
+        else
+            QCOMPARE(ran, (QStringList{QStringLiteral("first"), QStringLiteral("plain"),
+                                       QStringLiteral("last")}));
+        QCOMPARE(platform.endedWith, QList<int>{0});
+
+        // Once ended, a further call does nothing.
+        modHelp::ExitApplication(forms);
+        QCOMPARE(ran.size(), 3);
+        QCOMPARE(platform.endedWith, QList<int>{0});
+    }
+
+    void exitGoesOnPastAFailingHandler() {
+        FakePlatform platform;
+        Forms forms(platform);
+        QPointer<QWidget> failing = new QWidget;
+        QPointer<QWidget> after = new QWidget;
+        int afterRuns = 0;
+        forms.loaded(failing, [] { throw std::runtime_error("cannot unload"); });
+        forms.loaded(after, [&] { ++afterRuns; });
+        modHelp::ExitApplication(forms);
+        QCOMPARE(afterRuns, 1);
+        QCOMPARE(platform.endedWith, QList<int>{0});
+        QVERIFY(forms.loadedForms().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(failing.isNull());
+        QVERIFY(after.isNull());
+    }
+};
+
+QTEST_MAIN(TestModHelp)
+#include "tst_modhelp.moc"
