@@ -1,0 +1,72 @@
+#include "mainwindow/ClickableLabel.h"
+#include "mainwindow/FormLook.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace aurivane;
+
+class TestClickableLabel : public QObject {
+    Q_OBJECT
+private slots:
+    void onlyALeftClickOverTheLabelCounts() {
+        ClickableLabel label;
+        label.setText(QStringLiteral("Click here"));
+        label.resize(100, 20);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QSignalSpy clicked(&label, &ClickableLabel::clicked);
+
+        QTest::mouseClick(&label, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        QTest::mouseClick(&label, Qt::RightButton);
+        QTest::mouseClick(&label, Qt::MiddleButton);
+        QCOMPARE(clicked.count(), 1);
+        // Pressed over the label, released away from it: no click.
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 10));
+        QCOMPARE(clicked.count(), 1);
+        // Released over it without a press first: no click either.
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(&label, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void displayedCaption_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Name"
+                               << "Name";
+        QTest::newRow("access key") << "&Back"
+                                    << "Back";
+        QTest::newRow("double") << "name &&  link"
+                                << "name &  link";
+        QTest::newRow("double then key") << "a &&&b"
+                                         << "a &b";
+        QTest::newRow("trailing") << "end&"
+                                  << "end";
+    }
+    void displayedCaption() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(FormLook::DisplayedCaption(stored), shown);
+    }
+
+    void twipsBecomePixels_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("exact") << 9900 << 660;
+        QTest::newRow("rounds down") << 50 << 3;
+        QTest::newRow("rounds up") << 2516 << 168;
+        QTest::newRow("half") << 7605 / 15 * 15 + 8 << 508;
+    }
+    void twipsBecomePixels() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(FormLook::Pixels(twips), pixels);
+    }
+};
+
+QTEST_MAIN(TestClickableLabel)
+#include "tst_clickablelabel.moc"

@@ -1,0 +1,127 @@
+#include "mainwindow/ClickableLabel.h"
+#include "mainwindow/frmAbout.h"
+#include "outreach/WebPageLauncher.h"
+#include "platform/FakePlatform.h"
+#include "platform/Forms.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace aurivane;
+
+namespace {
+
+struct Fixture {
+    FakePlatform platform;
+    Forms forms{platform};
+    QPointer<frmAbout> about;
+
+    Fixture() {
+        about = new frmAbout(platform, forms);
+        about->show();
+        about->activateWindow();
+    }
+    ~Fixture() { delete about.data(); }
+    bool ready() const { return QTest::qWaitForWindowActive(about.data()); }
+};
+
+} // namespace
+
+class TestFrmAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void okHoldsTheFocusAndIsDefault() {
+        Fixture f;
+        QVERIFY(f.ready());
+        QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
+        QVERIFY(f.about->cmdOK->isDefault());
+        QVERIFY(f.forms.isLoaded(f.about));
+        QCOMPARE(f.about->windowTitle(), QStringLiteral("Aurivane v1.20"));
+        QCOMPARE(f.about->size(), QSize(469, 217));
+        QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
+    }
+
+    void closesAndUnloads_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("Return") << "Return";
+        QTest::newRow("click OK") << "click";
+        QTest::newRow("title bar") << "close";
+    }
+    void closesAndUnloads() {
+        QFETCH(QString, how);
+        Fixture f;
+        QVERIFY(f.ready());
+        QWidget* focus = QApplication::focusWidget();
+        if (how == u"Esc")
+            QTest::keyClick(focus, Qt::Key_Escape);
+        else if (how == u"Enter")
+            QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (how == u"Return")
+            QTest::keyClick(focus, Qt::Key_Return);
+        else if (how == u"click")
+            QTest::mouseClick(f.about->cmdOK, Qt::LeftButton);
+        else
+            f.about->close();
+        QVERIFY(!f.about->isVisible());
+        QVERIFY(!f.forms.isLoaded(f.about));
+        QVERIFY(f.platform.openedAddresses.isEmpty());
+    }
+
+    void linksOpenTheirPageAndKeepTheBoxOpen_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<WebPageKey>("key");
+        QTest::newRow("lblHomePage") << "lblHomePage" << WebPageKey::HomePage;
+        QTest::newRow("lblCoBrand") << "lblCoBrand" << WebPageKey::FullyBranded;
+    }
+    void linksOpenTheirPageAndKeepTheBoxOpen() {
+        QFETCH(QString, link);
+        QFETCH(WebPageKey, key);
+        Fixture f;
+        QVERIFY(f.ready());
+        auto* label = f.about->findChild<ClickableLabel*>(link);
+        QVERIFY(label);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(f.platform.openedAddresses, QStringList{modHelp::PageAddress(key)});
+        QVERIFY(f.about->isVisible());
+        QVERIFY(f.forms.isLoaded(f.about));
+    }
+
+    void textsFitTheirBoxes() {
+        Fixture f;
+        QVERIFY(f.about->Label1->text().endsWith(
+            QStringLiteral("according to the Western Sun Sign. All rights to this software are "
+                           "held by Quillmoor.")));
+        for (QLabel* label : {f.about->Label1, f.about->Label3}) {
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(QRect(0, 0, label->width(), 10000),
+                                                   Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
+            QVERIFY(needed.width() <= label->width());
+        }
+        // Each label ends above the next and inside the box.
+        const QList<QWidget*> column{f.about->Label1,     f.about->lblHomePage, f.about->Label3,
+                                     f.about->lblCoBrand, f.about->Line2,       f.about->cmdOK};
+        for (qsizetype i = 1; i < column.size(); ++i)
+            QVERIFY2(column.at(i - 1)->geometry().bottom() < column.at(i)->y(),
+                     qPrintable(column.at(i)->objectName()));
+        for (QWidget* control : column) {
+            if (control != f.about->Line2)
+                QVERIFY2(control->geometry().right() < f.about->width(),
+                         qPrintable(control->objectName()));
+        }
+        // The rule runs across the whole box.
+        QVERIFY(f.about->Line2->x() <= 0);
+        QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
+        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
+        QVERIFY(f.about->Label2->geometry().right() < f.about->width());
+    }
+};
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"
