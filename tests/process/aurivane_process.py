@@ -1,0 +1,465 @@
+#!/usr/bin/env python3
+"""Starts the real aurivane program on a private X display and checks what
+only a real process shows: the single-instance lock, the settings file, the
+address the browser launcher receives, the hand-over to the support screen
+and the exit status.
+
+Usage: aurivane_process.py <path to aurivane> <scenario>
+
+Every wait is bounded; a scenario that cannot finish fails instead of
+hanging. Needs Xvfb and xdotool; talks to the X server through libX11 to
+close windows the way a window frame does (WM_DELETE_WINDOW).
+"""
+
+import ctypes
+import datetime
+import os
+import re
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+
+WAIT = 15.0  # seconds for anything to happen
+MAIN_TITLE = "Aurivane v1.20"
+MESSAGE_TITLE = "Aurivane"
+SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
+EXIT_BUTTON_CENTRE = (441, 196)  # "E&xit": 6000, 2760, 1245 x 375 twips
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def wait_for(what, probe, timeout=WAIT):
+    deadline = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.1)
+
+
+# --- the X display ---------------------------------------------------------
+
+class Display:
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+             "-screen", "0", "1280x1024x24"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + WAIT
+        os.set_blocking(read_end, False)
+        while not number.endswith(b"\n"):
+            check(time.monotonic() < deadline, "Xvfb did not report its display")
+            check(self.server.poll() is None, "Xvfb ended at start")
+            try:
+                chunk = os.read(read_end, 16)
+            except BlockingIOError:
+                time.sleep(0.05)
+                continue
+            check(chunk, "Xvfb closed its display pipe")
+            number += chunk
+        os.close(read_end)
+        self.name = ":" + number.decode().strip()
+        self._open_xlib()
+
+    def _open_xlib(self):
+        xlib = ctypes.CDLL("libX11.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        xlib.XInternAtom.restype = ctypes.c_ulong
+        xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
+                                    ctypes.c_long, ctypes.c_void_p]
+        xlib.XFlush.argtypes = [ctypes.c_void_p]
+        xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.xlib = xlib
+        self.dpy = xlib.XOpenDisplay(self.name.encode())
+        check(self.dpy, "cannot open display " + self.name)
+
+    def close_window(self, window):
+        """What the close button of a window frame does: WM_DELETE_WINDOW."""
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                        ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                        ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+        class Event(ctypes.Union):
+            _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+        event = Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = window
+        event.xclient.message_type = self.xlib.XInternAtom(self.dpy, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = self.xlib.XInternAtom(self.dpy, b"WM_DELETE_WINDOW", 0)
+        event.xclient.data[1] = 0  # CurrentTime
+        check(self.xlib.XSendEvent(self.dpy, window, 0, 0, ctypes.byref(event)) != 0,
+              "XSendEvent failed")
+        self.xlib.XFlush(self.dpy)
+
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.name},
+                                capture_output=True, text=True, timeout=WAIT)
+        return result.stdout
+
+    def windows(self, pid, title):
+        """Visible windows of the process with exactly this title."""
+        out = self.xdotool("search", "--all", "--onlyvisible", "--pid", str(pid),
+                           "--name", "^" + re.escape(title) + "$")
+        return [int(w) for w in out.split()]
+
+    def size(self, window):
+        out = self.xdotool("getwindowgeometry", str(window))
+        match = re.search(r"Geometry: (\d+)x(\d+)", out)
+        return (int(match.group(1)), int(match.group(2))) if match else None
+
+    def click(self, window, x, y):
+        self.xdotool("mousemove", "--window", str(window), str(x), str(y), "click", "1")
+
+    def stop(self):
+        self.xlib.XCloseDisplay(self.dpy)
+        self.server.terminate()
+        try:
+            self.server.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+            self.server.wait(timeout=WAIT)
+
+
+# --- one user's world -------------------------------------------------------
+
+class World:
+    """A temporary HOME, configuration and runtime folder, and a fake
+    xdg-open that records the addresses it is handed."""
+
+    def __init__(self, program, display):
+        self.program = program
+        self.display = display
+        self.root = tempfile.mkdtemp(prefix="aurivane-process-")
+        self.home = self._folder("home")
+        self.config = self._folder("config")
+        self.runtime = self._folder("runtime")
+        os.chmod(self.runtime, 0o700)
+        self.bin = self._folder("bin")
+        self.opened_log = os.path.join(self.root, "opened.txt")
+        opener = os.path.join(self.bin, "xdg-open")
+        with open(opener, "w", encoding="utf-8") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened_log)
+        os.chmod(opener, 0o755)
+        self.processes = []
+
+    def _folder(self, name):
+        path = os.path.join(self.root, name)
+        os.makedirs(path)
+        return path
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.config, "aurivane", "aurivane.conf")
+
+    def environment(self, **changes):
+        env = {
+            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "DISPLAY": self.display.name,
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "en_US.UTF-8",
+            "LC_ALL": "en_US.UTF-8",
+            "NO_AT_BRIDGE": "1",
+        }
+        for key, value in changes.items():
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
+        return env
+
+    def start(self, preexec=None, **changes):
+        process = subprocess.Popen([self.program], env=self.environment(**changes),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                   preexec_fn=preexec)
+        self.processes.append(process)
+        return process
+
+    def opened(self):
+        if not os.path.exists(self.opened_log):
+            return []
+        with open(self.opened_log, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+    def clean_up(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+            try:
+                process.wait(timeout=WAIT)
+            except subprocess.TimeoutExpired:
+                pass
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+# --- the settings file ------------------------------------------------------
+
+def shift(text, by):
+    """The program's settings shift over Latin-1 codes."""
+    out = []
+    for ch in text:
+        code = ord(ch) if ord(ch) <= 255 else ord("?")
+        code += by
+        if 0 <= code <= 255:
+            out.append(chr(code))
+    return "".join(out)
+
+
+def ini_key(text):
+    # QSettings writes a key character outside plain ASCII as %XX.
+    return "".join(ch if ch.isascii() and (ch.isalnum() or ch in "-_.")
+                   else "%%%02X" % ord(ch) for ch in text)
+
+
+def read_duration(world):
+    """The decoded "Duration" of the settings file, or None."""
+    if not os.path.exists(world.settings_file):
+        return None
+    with open(world.settings_file, encoding="utf-8") as f:
+        # Not splitlines(): the shifted digit 0 is U+0085, a line break to Python.
+        lines = f.read().split("\n")
+    check("[Settings]" in lines, "no [Settings] section in " + repr(lines))
+    wanted = ini_key(shift("Duration", 85))
+    for line in lines:
+        name, sep, value = line.partition("=")
+        if sep and name.strip() == wanted:
+            return shift(value.strip(), -85)
+    return None
+
+
+def write_duration(world, plain):
+    os.makedirs(os.path.dirname(world.settings_file), exist_ok=True)
+    with open(world.settings_file, "w", encoding="utf-8") as f:
+        f.write("[Settings]\n%s=%s\n" % (ini_key(shift("Duration", 85)), shift(plain, 85)))
+
+
+def short_date(day):
+    # en_US short date with the four-digit year the program always writes.
+    return "%d/%d/%d" % (day.month, day.day, day.year)
+
+
+# --- helpers over the program's windows -----------------------------------
+
+def main_window(display, process):
+    def probe():
+        check(process.poll() is None, "the program ended early: %s" % stderr_of(process))
+        return display.windows(process.pid, MAIN_TITLE)
+    return wait_for("the main window", probe)[0]
+
+
+def message_box(display, process):
+    def probe():
+        check(process.poll() is None, "the program ended early: %s" % stderr_of(process))
+        return display.windows(process.pid, MESSAGE_TITLE)
+    return wait_for("a message box", probe)[0]
+
+
+def stderr_of(process):
+    try:
+        return process.stderr.read().decode(errors="replace") if process.poll() is not None else ""
+    except (OSError, ValueError):
+        return ""
+
+
+def exit_status(process):
+    try:
+        return process.wait(timeout=WAIT)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end")
+
+
+def refused(display, process):
+    """A refused start shows its message, and ends with 0 once it is closed."""
+    box = message_box(display, process)
+    check(not display.windows(process.pid, MAIN_TITLE), "a refused start showed its main window")
+    display.close_window(box)
+    check(exit_status(process) == 0, "a refused start ended with %s" % process.returncode)
+
+
+# --- scenarios ---------------------------------------------------------------
+
+def first_start_and_orderly_end(world, display):
+    before = datetime.date.today()
+    app = world.start()
+    window = main_window(display, app)
+    stored = wait_for("the reminder date", lambda: read_duration(world))
+    after = datetime.date.today()
+    check(stored in (short_date(before), short_date(after)),
+          "stored date %r is not today" % stored)
+    check(world.opened() == [], "the first start opened %r" % world.opened())
+
+    # Closing the main window by its frame brings up the support screen.
+    display.close_window(window)
+    support = wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
+    check(len(display.windows(app.pid, MAIN_TITLE)) == 1, "the main window is still on screen")
+    check(app.poll() is None, "closing the main window ended the program")
+
+    # Its "E&xit" ends the program, successfully.
+    display.click(support[0], *EXIT_BUTTON_CENTRE)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+    check(read_duration(world) == stored, "the exit changed the stored date")
+
+
+def support_screen_closed_by_frame(world, display):
+    app = world.start()
+    display.close_window(main_window(display, app))
+    support = wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
+    display.close_window(support[0])
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+def second_instance_refused(world, display):
+    first = world.start()
+    first_window = main_window(display, first)
+    wait_for("the reminder date", lambda: read_duration(world))
+    with open(world.settings_file, "rb") as f:
+        settings_before = f.read()
+
+    second = world.start()
+    refused(display, second)
+    check(first.poll() is None, "the first instance ended")
+    check(display.windows(first.pid, MAIN_TITLE) == [first_window],
+          "the first instance's main window changed")
+    with open(world.settings_file, "rb") as f:
+        check(f.read() == settings_before, "the refused start touched the settings")
+
+    # Once the first instance is killed outright, its lock no longer counts.
+    first.send_signal(signal.SIGKILL)
+    first.wait(timeout=WAIT)
+    third = world.start()
+    main_window(display, third)
+    check(not display.windows(third.pid, MESSAGE_TITLE), "the start after a crash was refused")
+
+
+def lock_naming_own_pid(world, display):
+    lock = os.path.join(world.runtime, "aurivane.lock")
+
+    def leave_lock_with_own_pid():
+        # Runs in the child just before it becomes aurivane: same pid.
+        with open(lock, "w", encoding="utf-8") as f:
+            f.write("%d\naurivane\n%s\n" % (os.getpid(), socket.gethostname()))
+
+    app = world.start(preexec=leave_lock_with_own_pid)
+    main_window(display, app)
+    check(not display.windows(app.pid, MESSAGE_TITLE), "a lock with the own pid refused the start")
+    # The lock is now really held: another start is refused.
+    refused(display, world.start())
+
+
+def simultaneous_starts(world, display):
+    a = world.start()
+    b = world.start()
+
+    def settled():
+        states = []
+        for p in (a, b):
+            if display.windows(p.pid, MAIN_TITLE):
+                states.append("main")
+            elif display.windows(p.pid, MESSAGE_TITLE):
+                states.append("refused")
+            else:
+                return None
+        return states
+    states = wait_for("both starts to settle", settled)
+    check(sorted(states) == ["main", "refused"], "starts ended up as %r" % states)
+    loser = a if states[0] == "refused" else b
+    winner = b if loser is a else a
+    refused(display, loser)
+    check(winner.poll() is None, "the running instance ended")
+
+
+def lock_folder_created(world, display):
+    temp = os.path.join(world.root, "tmp")
+    os.makedirs(temp)
+    folder = os.path.join(temp, "aurivane-%d" % os.getuid())
+    check(not os.path.exists(folder), "lock folder exists beforehand")
+    app = world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp)
+    main_window(display, app)
+    check(os.path.exists(os.path.join(folder, "aurivane.lock")), "no lock in " + folder)
+    refused(display, world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp))
+    check(app.poll() is None, "the running instance ended")
+
+
+def reminder_yes_opens_download_page(world, display):
+    old = datetime.date.today() - datetime.timedelta(days=15)
+    write_duration(world, short_date(old))
+    app = world.start()
+    question = message_box(display, app)
+    # The question comes before the main window.
+    check(not display.windows(app.pid, MAIN_TITLE), "main window shown before the question")
+    display.xdotool("windowfocus", "--sync", str(question))
+    display.xdotool("key", "--clearmodifiers", "Return")  # Yes is the default button
+    main_window(display, app)
+    opened = wait_for("the download page", world.opened)
+    check(len(opened) == 1, "opened %r" % opened)
+    address = urllib.parse.urlsplit(opened[0])
+    check(address.path.endswith("/aurivane/ssd.php") and address.query == "page=download-web-page",
+          "opened %r" % opened[0])
+    today = datetime.date.today()
+    check(read_duration(world) in (short_date(today), short_date(old + datetime.timedelta(15))),
+          "stored %r" % read_duration(world))
+
+
+SCENARIOS = {
+    "first_start_and_orderly_end": first_start_and_orderly_end,
+    "support_screen_closed_by_frame": support_screen_closed_by_frame,
+    "second_instance_refused": second_instance_refused,
+    "lock_naming_own_pid": lock_naming_own_pid,
+    "simultaneous_starts": simultaneous_starts,
+    "lock_folder_created": lock_folder_created,
+    "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
+}
+
+
+def main(argv):
+    if len(argv) != 3 or argv[2] not in SCENARIOS:
+        print("usage: %s <aurivane> {%s}" % (argv[0], ",".join(SCENARIOS)), file=sys.stderr)
+        return 2
+    for tool in ("Xvfb", "xdotool"):
+        if shutil.which(tool) is None:
+            print("SKIP: %s is not installed" % tool)
+            return 77
+    display = Display()
+    world = World(os.path.abspath(argv[1]), display)
+    try:
+        SCENARIOS[argv[2]](world, display)
+    except Failure as failure:
+        print("FAIL: %s: %s" % (argv[2], failure), file=sys.stderr)
+        return 1
+    finally:
+        world.clean_up()
+        display.stop()
+    print("PASS: " + argv[2])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
