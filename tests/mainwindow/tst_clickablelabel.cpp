@@ -52,20 +52,6 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(FormLook::DisplayedCaption(stored), shown);
     }
-
-    void twipsBecomePixels_data() {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("exact") << 9900 << 660;
-        QTest::newRow("rounds down") << 50 << 3;
-        QTest::newRow("rounds up") << 2516 << 168;
-        QTest::newRow("half") << 7605 / 15 * 15 + 8 << 508;
-    }
-    void twipsBecomePixels() {
-        QFETCH(int, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(FormLook::Pixels(twips), pixels);
-    }
 };
 
 QTEST_MAIN(TestClickableLabel)
