@@ -14,6 +14,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
+    // Lets the desktop (on Wayland, the compositor) match the windows with
+    // the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Aurivane"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     aurivane::QtPlatform platform;
