@@ -15,7 +15,7 @@ fail() {
 }
 step() { echo "== $*"; }
 
-# Second half, run by xvfb-run below with a display of its own.
+# Second half, run below on a display of its own.
 if [ "${1:-}" = --on-display ]; then
     root=$2 work=$3 title=$4 wmclass=$5
     title_re="^${title//./\\.}\$"
@@ -83,8 +83,7 @@ need readelf binutils
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need man man-db
-need xvfb-run xvfb
-need xauth xauth
+need Xvfb xvfb
 need xdotool xdotool
 
 rm -rf "$work"
@@ -196,12 +195,24 @@ cat >"$work/fakebin/xdg-open" <<FAKE
 echo "\$*" >>"$work/xdg-open.log"
 FAKE
 chmod +x "$work/fakebin/xdg-open"
+# Xvfb picks a free display itself (-displayfd): xvfb-run -a can pick the
+# same number as another run starting at the same moment.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; true' EXIT
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display number within 10 s"
+display=:$(head -n 1 "$work/display")
+echo "   on display $display"
 rc=0
-env -i PATH="$work/fakebin:$PATH" LANG=C.UTF-8 HOME="$home" \
+env -i PATH="$work/fakebin:$PATH" LANG=C.UTF-8 HOME="$home" DISPLAY="$display" \
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
     XDG_RUNTIME_DIR="$work/runtime" \
-    timeout -k 5 90 xvfb-run -a -e "$work/xvfb.log" -s "-screen 0 1280x1024x24" \
-    bash "$0" --on-display "$root" "$work" "Aurivane v$major_minor" "$wmclass" || rc=$?
+    timeout -k 5 60 bash "$0" --on-display "$root" "$work" "Aurivane v$major_minor" "$wmclass" || rc=$?
 [ "$rc" = 0 ] || { cat "$work/aurivane.log" 2>/dev/null; fail "the run on the virtual display failed (status $rc)"; }
 [ -f "$work/xdg-open.log" ] && echo "   web pages opened: $(cat "$work/xdg-open.log")"
 
