@@ -130,8 +130,8 @@ bool QtPlatform::anotherInstanceRunning() {
         m_anotherInstance = false;
         return false;
     }
-    m_lock =
-        std::make_unique<QLockFile>(folder + u'/' + programBaseName() + QStringLiteral(".lock"));
+    const QString lockPath = folder + u'/' + programBaseName() + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockPath);
     m_lock->setStaleLockTime(0);
 
     bool locked = m_lock->tryLock(0);
@@ -146,8 +146,11 @@ bool QtPlatform::anotherInstanceRunning() {
             locked = m_lock->tryLock(0);
         }
     }
-    if (!locked && m_lock->error() != QLockFile::LockFailedError) {
-        // The folder cannot be written: no lock, no refusal.
+    // The folder cannot be written, or something other than a lock file (a
+    // folder, say) sits where the lock goes, which no instance can hold:
+    // no lock, no refusal.
+    if (!locked &&
+        (m_lock->error() != QLockFile::LockFailedError || !QFileInfo(lockPath).isFile())) {
         m_lock.reset();
         m_anotherInstance = false;
         return false;
