@@ -24,7 +24,8 @@ import tempfile
 import time
 import urllib.parse
 
-WAIT = 15.0  # seconds for anything to happen
+# Seconds for anything to happen; slow runs (valgrind) raise it.
+WAIT = float(os.environ.get("AURIVANE_PROCESS_WAIT", "15"))
 MAIN_TITLE = "Aurivane v1.20"
 MESSAGE_TITLE = "Aurivane"
 SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
@@ -259,6 +260,13 @@ def write_duration(world, plain):
         f.write("[Settings]\n%s=%s\n" % (ini_key(shift("Duration", 85)), shift(plain, 85)))
 
 
+def write_stored_duration(world, stored):
+    """Writes the stored (already shifted) form of "Duration" as it is."""
+    os.makedirs(os.path.dirname(world.settings_file), exist_ok=True)
+    with open(world.settings_file, "w", encoding="utf-8") as f:
+        f.write("[Settings]\n%s=%s\n" % (ini_key(shift("Duration", 85)), stored))
+
+
 def short_date(day):
     # en_US short date with the four-digit year the program always writes.
     return "%d/%d/%d" % (day.month, day.day, day.year)
@@ -428,6 +436,141 @@ def reminder_yes_opens_download_page(world, display):
           "stored %r" % read_duration(world))
 
 
+# --- bad input and failing surroundings -------------------------------------
+
+def end_via_support_screen(display, app, window):
+    display.close_window(window)
+    support = wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
+    display.click(support[0], *EXIT_BUTTON_CENTRE)
+    check(exit_status(app) == 0, "exit status %s: %s" % (app.returncode, stderr_of(app)))
+
+
+def reach_main_window(display, app, question):
+    """Waits for the main window; a reminder question on the way is closed by
+    its frame (No). `question`: True when one must come, False when none
+    may, None when either is fine. Returns the main window."""
+    def probe():
+        check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
+        boxes = display.windows(app.pid, MESSAGE_TITLE)
+        if boxes:
+            return ("question", boxes[0])
+        mains = display.windows(app.pid, MAIN_TITLE)
+        return ("main", mains[0]) if mains else None
+    kind, window = wait_for("the main window or a question", probe)
+    if kind == "question":
+        check(question is not False, "an unexpected message came up")
+        display.close_window(window)
+        window = main_window(display, app)
+    else:
+        check(question is not True, "the reminder question did not come")
+    check(not display.windows(app.pid, MESSAGE_TITLE), "a message is still open")
+    return window
+
+
+def runs_and_ends(world, display, question=False, **changes):
+    app = world.start(**changes)
+    window = reach_main_window(display, app, question)
+    end_via_support_screen(display, app, window)
+    check(world.opened() == [], "opened %r" % world.opened())
+
+
+def settings_garbage_bytes(world, display):
+    os.makedirs(os.path.dirname(world.settings_file))
+    garbage = bytes(range(256)) * 4 + b"\n[Settings\n=\n\xff\xfe[\x00]=\\x\\\n" + os.urandom(4096)
+    with open(world.settings_file, "wb") as f:
+        f.write(garbage)
+    runs_and_ends(world, display, question=None)
+
+
+def settings_file_is_folder(world, display):
+    os.makedirs(world.settings_file)
+    runs_and_ends(world, display)
+    check(os.path.isdir(world.settings_file), "the folder was replaced")
+
+
+def config_folder_is_file(world, display):
+    # The program's own configuration folder is taken by a regular file.
+    folder = os.path.dirname(world.settings_file)
+    with open(folder, "w", encoding="utf-8") as f:
+        f.write("not a folder\n")
+    runs_and_ends(world, display)
+    with open(folder, encoding="utf-8") as f:
+        check(f.read() == "not a folder\n", "the file in the way was changed")
+
+
+def config_home_under_file(world, display):
+    # Nothing can be created below a regular file, not even by root.
+    blocker = os.path.join(world.root, "blocker")
+    with open(blocker, "w", encoding="utf-8") as f:
+        f.write("x")
+    runs_and_ends(world, display, XDG_CONFIG_HOME=os.path.join(blocker, "config"))
+
+
+def odd_duration(stored, question):
+    def scenario(world, display):
+        write_stored_duration(world, stored)
+        before = datetime.date.today()
+        app = world.start()
+        window = reach_main_window(display, app, question)
+        check(read_duration(world) in (short_date(before), short_date(datetime.date.today())),
+              "stored %r instead of today" % read_duration(world))
+        end_via_support_screen(display, app, window)
+        check(world.opened() == [], "opened %r" % world.opened())
+    return scenario
+
+
+def settings_removed_while_running(world, display):
+    app = world.start()
+    window = main_window(display, app)
+    wait_for("the reminder date", lambda: read_duration(world))
+    shutil.rmtree(os.path.dirname(world.settings_file))
+    end_via_support_screen(display, app, window)
+
+
+def lock_folder_unwritable(world, display):
+    blocker = os.path.join(world.root, "blocker")
+    with open(blocker, "w", encoding="utf-8") as f:
+        f.write("x")
+    runs_and_ends(world, display, XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
+                  TMPDIR=os.path.join(blocker, "tmp"))
+
+
+def lock_path_is_folder(world, display):
+    os.makedirs(os.path.join(world.runtime, "aurivane.lock"))
+    runs_and_ends(world, display)
+
+
+def twenty_simultaneous_starts(world, display):
+    starts = [world.start() for _ in range(20)]
+    settled = {}
+
+    def probe():
+        for p in starts:
+            if p.pid in settled:
+                continue
+            check(p.poll() is None, "a start ended before settling: %s" % stderr_of(p))
+            if display.windows(p.pid, MAIN_TITLE):
+                settled[p.pid] = "main"
+            else:
+                boxes = display.windows(p.pid, MESSAGE_TITLE)
+                if boxes:
+                    settled[p.pid] = boxes[0]
+        return len(settled) == len(starts)
+    wait_for("all twenty starts to settle", probe, timeout=60)
+    winners = [p for p in starts if settled[p.pid] == "main"]
+    check(len(winners) == 1, "%d main windows" % len(winners))
+    for p in starts:
+        if p is not winners[0]:
+            check(not display.windows(p.pid, MAIN_TITLE), "a refused start showed its main window")
+            display.close_window(settled[p.pid])
+    for p in starts:
+        if p is not winners[0]:
+            check(exit_status(p) == 0, "a refused start ended with %s" % p.returncode)
+    check(winners[0].poll() is None, "the running instance ended")
+    end_via_support_screen(display, winners[0], display.windows(winners[0].pid, MAIN_TITLE)[0])
+
+
 SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "support_screen_closed_by_frame": support_screen_closed_by_frame,
@@ -436,6 +579,20 @@ SCENARIOS = {
     "simultaneous_starts": simultaneous_starts,
     "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
+    "settings_garbage_bytes": settings_garbage_bytes,
+    "settings_file_is_folder": settings_file_is_folder,
+    "config_folder_is_file": config_folder_is_file,
+    "config_home_under_file": config_home_under_file,
+    "duration_empty": odd_duration("", False),
+    "duration_plain_digits": odd_duration(shift("20261208", 85), False),
+    "duration_far_past": odd_duration(shift("1/1/1900", 85), True),
+    "duration_far_future": odd_duration(shift("12/31/9999", 85), True),
+    # Stored codes above 255 decode to characters above 170.
+    "duration_high_characters": odd_duration(shift("1/1/1900", 85) + "\u0100\u4e2d\uffff", None),
+    "settings_removed_while_running": settings_removed_while_running,
+    "lock_folder_unwritable": lock_folder_unwritable,
+    "lock_path_is_folder": lock_path_is_folder,
+    "twenty_simultaneous_starts": twenty_simultaneous_starts,
 }
 
 
