@@ -1,5 +1,7 @@
 #include "ClickableLabel.h"
 
+#include "platform/LinkAccessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +14,7 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
+    MarkAsLink(*this);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,0 +1,78 @@
+#include "LinkAccessibility.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace aurivane {
+
+namespace {
+
+const char* const LinkProperty = "aurivaneLink";
+
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            if (const auto* label = qobject_cast<const QLabel*>(widget()))
+                return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName != pressAction()) {
+            QAccessibleWidget::doAction(actionName);
+            return;
+        }
+        if (!widget()->isEnabled())
+            return;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &release);
+    }
+
+    QStringList keyBindingsForAction(const QString& actionName) const override {
+        if (actionName == pressAction())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+};
+
+QAccessibleInterface* LinkFactory(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType() || !object->property(LinkProperty).toBool())
+        return nullptr;
+    return new LinkAccessible(static_cast<QWidget*>(object));
+}
+
+} // namespace
+
+void MarkAsLink(QWidget& label) {
+    static const bool installed = [] {
+        QAccessible::installFactory(LinkFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    label.setProperty(LinkProperty, true);
+}
+
+} // namespace aurivane
