@@ -70,6 +70,9 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
         box->setGeometry(where);
         box->setCursorPosition(0);
         box->installEventFilter(this);
+        // The box shows what it asks for only while it is empty; the name
+        // keeps saying it.
+        box->setAccessibleName(text);
         return box;
     };
     txtName =
@@ -90,6 +93,7 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
     txtMessage->setText(modTellAFriend::MessagePlaceholder() + QStringLiteral("\r\n"));
     txtMessage->installEventFilter(this);
+    txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder());
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));

@@ -4,6 +4,7 @@
 #include "Twips.h"
 #include "WebPageLauncher.h"
 #include "platform/Forms.h"
+#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/modHelp.h"
@@ -11,11 +12,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <functional>
+#include <utility>
 
 namespace aurivane {
 
@@ -58,6 +66,51 @@ QString otherProgramsText() {
                           "them out today and share your experience with your friends and "
                           "family. ");
 }
+
+// The "visit Quillmoor Softwares" label: the form opens the page when the
+// label is clicked. From the keyboard it is reached with Tab, shows a focus
+// frame then, and Enter, Return or Space activate it.
+class GoToHomeLabel : public QLabel {
+public:
+    GoToHomeLabel(const QString& text, QWidget* parent, std::function<void()> activate)
+        : QLabel(parent), m_activate(std::move(activate)) {
+        // Marked first: giving it a text may already create its accessible
+        // interface.
+        MarkAsLink(*this);
+        setText(text);
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(text);
+        setAccessibleDescription(
+            QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool plain =
+            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+        const int key = event->key();
+        if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            event->accept();
+            m_activate();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+
+private:
+    std::function<void()> m_activate;
+};
 
 } // namespace
 
@@ -154,7 +207,8 @@ void frmNagScreen2::buildLayout() {
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new QLabel(QStringLiteral("Click Here To Visit Quillmoor Softwares"), Frame6);
+    lblGoToHome = new GoToHomeLabel(QStringLiteral("Click Here To Visit Quillmoor Softwares"),
+                                    Frame6, [this] { lblGoToHome_Click(); });
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(verdana(9, true, true));
     setColours(lblGoToHome, QColor(255, 255, 0));
@@ -162,9 +216,11 @@ void frmNagScreen2::buildLayout() {
     lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
     lblGoToHome->installEventFilter(this);
 
-    // "E&xit" first, then the link, then the panel in its own order.
+    // "E&xit" first, then the link, then the panel in its own order, then
+    // the link to the other programs.
     setTabOrder(cmdClose, Check1);
     setTabOrder(Check1, Frame2->txtName);
+    setTabOrder(Frame2->txtMessage, lblGoToHome);
     cmdClose->setFocus(Qt::OtherFocusReason);
 }
 
