@@ -53,4 +53,11 @@ QPixmap ChakraPictures::ApplicationIcon(qreal devicePixelRatio) {
     return Load(Resources::ApplicationIconPath(), devicePixelRatio);
 }
 
+QIcon ChakraPictures::WindowIcon() {
+    QIcon icon;
+    icon.addPixmap(ApplicationIcon(1.0));
+    icon.addPixmap(ApplicationIcon(2.0));
+    return icon;
+}
+
 } // namespace aurivane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -23,6 +24,11 @@ public:
 
     // The application icon, 32 x 32 layout pixels.
     static QPixmap ApplicationIcon(qreal devicePixelRatio = 1.0);
+
+    // The application icon for window frames and task bars: the 32 x 32
+    // picture and its 64 x 64 "@2x" picture together, so that every screen
+    // density gets a sharp one.
+    static QIcon WindowIcon();
 };
 
 } // namespace aurivane

@@ -48,7 +48,7 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    setWindowIcon(QIcon(ChakraPictures::ApplicationIcon()));
+    setWindowIcon(ChakraPictures::WindowIcon());
     setFont(Verdana(8.25));
     SetOpaqueBackground(*this, DarkRedBrown);
     SetTextColour(*this, AboutText);

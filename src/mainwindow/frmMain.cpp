@@ -158,7 +158,7 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     : QMainWindow(parent), m_platform(platform), m_forms(forms), m_host(host) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Aurivane v1.20"));
-    setWindowIcon(QIcon(ChakraPictures::ApplicationIcon()));
+    setWindowIcon(ChakraPictures::WindowIcon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
 
