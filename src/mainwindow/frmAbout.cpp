@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
 #include "ChakraPictures.h"
-#include "ClickableLabel.h"
-#include "FormLook.h"
 #include "outreach/WebPageLauncher.h"
+#include "platform/ClickableLabel.h"
+#include "platform/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Steps.h"
 
@@ -11,7 +11,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace aurivane {
 
@@ -157,8 +156,7 @@ void frmAbout::showEvent(QShowEvent* event) {
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen* target = screen())
-        move(target->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    FormLook::CentreOnScreen(*this);
 }
 
 } // namespace aurivane

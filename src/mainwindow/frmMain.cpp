@@ -1,13 +1,13 @@
 #include "frmMain.h"
 
 #include "ChakraPictures.h"
-#include "ClickableLabel.h"
-#include "FormLook.h"
 #include "MainWindowHost.h"
 #include "engine/ChakraCatalogue.h"
 #include "engine/SunSign.h"
 #include "frmAbout.h"
 #include "outreach/WebPageLauncher.h"
+#include "platform/ClickableLabel.h"
+#include "platform/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace aurivane {
 
@@ -587,8 +586,7 @@ void frmMain::showEvent(QShowEvent* event) {
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen* target = screen())
-        move(target->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    FormLook::CentreOnScreen(*this);
 }
 
 } // namespace aurivane

@@ -1,7 +1,7 @@
 #include "ReferAFriendPanel.h"
 
-#include "Twips.h"
 #include "modTellAFriend.h"
+#include "platform/FormLook.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 
@@ -15,13 +15,6 @@ namespace aurivane {
 namespace {
 
 const QColor DarkBlue(0, 0, 128);
-
-QFont verdana(qreal points, bool bold) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // Moving the focus to another window, or to a menu, is not the user
 // leaving the box.
@@ -55,7 +48,7 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     // The boxes keep the form's own font; only the frame's caption and the
     // button use Verdana.
     const QFont formFont = font();
-    setFont(verdana(9.75, true));
+    setFont(FormLook::Verdana(9.75, true));
     setAutoFillBackground(true);
     QPalette framePalette = palette();
     framePalette.setColor(QPalette::Window, DarkBlue);
@@ -75,14 +68,14 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
         box->setAccessibleName(text);
         return box;
     };
-    txtName =
-        makeLine("txtName", modTellAFriend::SenderNamePlaceholder(), TwipsRect(85, 360, 3375, 285));
+    txtName = makeLine("txtName", modTellAFriend::SenderNamePlaceholder(),
+                       FormLook::TwipsRect(85, 360, 3375, 285));
     txtEmail = makeLine("txtEmail", modTellAFriend::SenderEmailPlaceholder(),
-                        TwipsRect(3600, 360, 3375, 285));
+                        FormLook::TwipsRect(3600, 360, 3375, 285));
     txtFriendName = makeLine("txtFriendName", modTellAFriend::FriendNamePlaceholder(),
-                             TwipsRect(85, 720, 3375, 285));
+                             FormLook::TwipsRect(85, 720, 3375, 285));
     txtFriendEmail = makeLine("txtFriendEmail", modTellAFriend::FriendEmailPlaceholder(),
-                              TwipsRect(3600, 720, 3375, 285));
+                              FormLook::TwipsRect(3600, 720, 3375, 285));
 
     // The message box lies below the frame's visible part: not seen, but in
     // the focus order and in the referral.
@@ -90,16 +83,16 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(formFont);
     txtMessage->setPalette(QPalette());
-    txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
+    txtMessage->setGeometry(FormLook::TwipsRect(4800, 3600, 1815, 495));
     txtMessage->setText(modTellAFriend::MessagePlaceholder() + QStringLiteral("\r\n"));
     txtMessage->installEventFilter(this);
     txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder());
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit->setFont(verdana(8.25, true));
+    cmdSubmit->setFont(FormLook::Verdana(8.25, true));
     cmdSubmit->setPalette(QPalette());
-    cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
+    cmdSubmit->setGeometry(FormLook::TwipsRect(1920, 1080, 3375, 285));
     connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
 
     setTabOrder(txtName, cmdSubmit);

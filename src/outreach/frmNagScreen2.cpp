@@ -1,10 +1,10 @@
 #include "frmNagScreen2.h"
 
 #include "ReferAFriendPanel.h"
-#include "Twips.h"
 #include "WebPageLauncher.h"
+#include "platform/ClickableLabel.h"
+#include "platform/FormLook.h"
 #include "platform/Forms.h"
-#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/modHelp.h"
@@ -12,46 +12,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
-#include <functional>
-#include <utility>
+#include <algorithm>
 
 namespace aurivane {
 
 namespace {
-
-QFont makeFont(const QString& family, qreal points, bool bold = false, bool underline = false) {
-    QFont result(family);
-    result.setPointSizeF(points);
-    result.setBold(bold);
-    result.setUnderline(underline);
-    return result;
-}
-
-QFont verdana(qreal points, bool bold = false, bool underline = false) {
-    return makeFont(QStringLiteral("Verdana"), points, bold, underline);
-}
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Text, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
 
 QString otherProgramsText() {
     return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
@@ -67,57 +36,10 @@ QString otherProgramsText() {
                           "family. ");
 }
 
-// The "visit Quillmoor Softwares" label: the form opens the page when the
-// label is clicked. From the keyboard it is reached with Tab, shows a focus
-// frame then, and Enter, Return or Space activate it.
-class GoToHomeLabel : public QLabel {
-public:
-    GoToHomeLabel(const QString& text, QWidget* parent, std::function<void()> activate)
-        : QLabel(parent), m_activate(std::move(activate)) {
-        // Marked first: giving it a text may already create its accessible
-        // interface.
-        MarkAsLink(*this);
-        setText(text);
-        setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(text);
-        setAccessibleDescription(
-            QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const bool plain =
-            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-        const int key = event->key();
-        if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
-            event->accept();
-            m_activate();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
-
-private:
-    std::function<void()> m_activate;
-};
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     buildLayout();
     m_forms.loaded(this, [this] { Form_Unload(); });
     Form_Load();
@@ -154,7 +76,7 @@ void frmNagScreen2::buildLayout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(Px(11115), Px(4725));
+    setFixedSize(FormLook::Pixels(11115), FormLook::Pixels(4725));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -162,59 +84,63 @@ void frmNagScreen2::buildLayout() {
 
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
-    picNagscreen2Icon->setGeometry(TwipsRect(360, 120, 540, 540));
+    picNagscreen2Icon->setGeometry(FormLook::TwipsRect(360, 120, 540, 540));
     picNagscreen2Icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblNagScreen2Caption = new QLabel(QStringLiteral("ABC"), this);
     lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
-    lblNagScreen2Caption->setFont(makeFont(QStringLiteral("MS Sans Serif"), 18));
-    lblNagScreen2Caption->setGeometry(TwipsRect(1080, 240, 720, 435));
+    lblNagScreen2Caption->setFont(FormLook::Font(QStringLiteral("MS Sans Serif"), 18));
+    lblNagScreen2Caption->setGeometry(FormLook::TwipsRect(1080, 240, 720, 435));
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(verdana(9.75, true));
+    Label2->setFont(FormLook::Verdana(9.75, true));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
+    Label2->setGeometry(FormLook::TwipsRect(120, 840, 6975, 1095));
 
     Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Quillmoor Now"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFont(verdana(14.25));
-    setColours(Check1, QColor(0, 0, 192));
+    Check1->setFont(FormLook::Verdana(14.25));
+    FormLook::SetTextColour(*Check1, QColor(0, 0, 192));
     Check1->setCursor(Qt::PointingHandCursor);
-    Check1->setGeometry(TwipsRect(30, 2040, 7185, 555));
+    Check1->setGeometry(FormLook::TwipsRect(30, 2040, 7185, 555));
     // Clearing the box raises the click once more, as ticking it does.
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
+    cmdClose->setGeometry(FormLook::TwipsRect(6000, 2760, 1245, 375));
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 
     Frame2 = new ReferAFriendPanel(m_platform, this);
-    Frame2->setGeometry(TwipsRect(120, 3240, 7065, 1455));
+    Frame2->setGeometry(FormLook::TwipsRect(120, 3240, 7065, 1455));
 
     Frame6 = new QGroupBox(QStringLiteral("Download Quillmoor Softwares"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
-    Frame6->setFont(verdana(9.75, true));
-    setColours(Frame6, Qt::white, QColor(0, 0, 128));
-    Frame6->setGeometry(TwipsRect(7320, 120, 3735, 4575));
+    Frame6->setFont(FormLook::Verdana(9.75, true));
+    FormLook::SetTextColour(*Frame6, Qt::white);
+    FormLook::SetOpaqueBackground(*Frame6, QColor(0, 0, 128));
+    Frame6->setGeometry(FormLook::TwipsRect(7320, 120, 3735, 4575));
 
     Label3 = new QLabel(otherProgramsText(), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(verdana(9));
+    Label3->setFont(FormLook::Verdana(9));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
+    Label3->setGeometry(FormLook::TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new GoToHomeLabel(QStringLiteral("Click Here To Visit Quillmoor Softwares"),
-                                    Frame6, [this] { lblGoToHome_Click(); });
+    lblGoToHome = new ClickableLabel(Frame6);
+    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quillmoor Softwares"));
+    lblGoToHome->setAccessibleName(lblGoToHome->text());
+    lblGoToHome->setAccessibleDescription(
+        QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
+    connect(lblGoToHome, &ClickableLabel::clicked, this, [this] { lblGoToHome_Click(); });
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setFont(verdana(9, true, true));
-    setColours(lblGoToHome, QColor(255, 255, 0));
-    lblGoToHome->setCursor(Qt::PointingHandCursor);
-    lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
-    lblGoToHome->installEventFilter(this);
+    lblGoToHome->setFont(FormLook::Verdana(9, true, true));
+    FormLook::SetTextColour(*lblGoToHome, QColor(255, 255, 0));
+    lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
+    FormLook::ShrinkFontToFit(*lblGoToHome);
 
     // "E&xit" first, then the link, then the panel in its own order, then
     // the link to the other programs.
@@ -237,20 +163,13 @@ void frmNagScreen2::Form_Load() {
     RunStep([&] {
         m_platform.seedRandomFromClock();
         const float r = m_platform.nextRandom();
-        const auto n = static_cast<qsizetype>(r * 4.0F);
-        Label2->setText(SupportMessages().at(n));
+        const QStringList messages = SupportMessages();
+        const auto n =
+            std::clamp(static_cast<qsizetype>(r * 4.0F), qsizetype{0}, messages.size() - 1);
+        Label2->setText(messages.at(n));
     });
-    RunStep([&] { centreOnScreen(); });
+    RunStep([&] { FormLook::CentreOnScreen(*this); });
     RunStep([&] { m_platform.makeTopmost(*this); });
-}
-
-void frmNagScreen2::centreOnScreen() {
-    const QScreen* where = screen();
-    if (where == nullptr)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void frmNagScreen2::Form_Unload() {
@@ -281,18 +200,6 @@ void frmNagScreen2::closeEvent(QCloseEvent* event) {
     if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
         m_forms.unload(this);
     event->accept();
-}
-
-bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblGoToHome && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            lblGoToHome->rect().contains(mouse->position().toPoint())) {
-            lblGoToHome_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace aurivane

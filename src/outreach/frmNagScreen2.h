@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace aurivane {
 
+class ClickableLabel;
 class Forms;
 class Platform;
 class ReferAFriendPanel;
@@ -43,15 +44,13 @@ public:
     ReferAFriendPanel* Frame2 = nullptr;
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
-    QLabel* lblGoToHome = nullptr;
+    ClickableLabel* lblGoToHome = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
-    void centreOnScreen();
 
     Platform& m_platform;
     Forms& m_forms;

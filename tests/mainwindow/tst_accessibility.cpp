@@ -5,12 +5,12 @@
 
 #include "engine/ChakraCatalogue.h"
 #include "mainwindow/ChakraPictures.h"
-#include "mainwindow/ClickableLabel.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
+#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "resources.h"

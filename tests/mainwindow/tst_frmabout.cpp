@@ -1,6 +1,6 @@
-#include "mainwindow/ClickableLabel.h"
 #include "mainwindow/frmAbout.h"
 #include "outreach/WebPageLauncher.h"
+#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 

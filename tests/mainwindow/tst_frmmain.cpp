@@ -1,12 +1,12 @@
 #include "engine/ChakraCatalogue.h"
 #include "mainwindow/ChakraPictures.h"
-#include "mainwindow/ClickableLabel.h"
-#include "mainwindow/FormLook.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "outreach/WebPageLauncher.h"
+#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
+#include "platform/FormLook.h"
 #include "platform/Forms.h"
 
 #include <QAccessible>

@@ -1,6 +1,7 @@
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
+#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "shell/modHelp.h"
@@ -130,6 +131,24 @@ private slots:
         QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
         const QString page = modHelp::PageAddress(WebPageKey::QuillmoorSoftwares);
         QCOMPARE(f.platform.openedAddresses, (QStringList{page, page}));
+    }
+
+    void noTextIsCutOff() {
+        Fixture f;
+        // One-line labels and the check box show their whole text.
+        const QList<QWidget*> oneLiners{f.screen->lblGoToHome, f.screen->Check1};
+        for (QWidget* widget : oneLiners) {
+            const QString text = widget->property("text").toString();
+            QVERIFY2(QFontMetrics(widget->font()).horizontalAdvance(text) <= widget->width(),
+                     qPrintable(text));
+        }
+        // Wrapped texts stay inside their boxes.
+        for (const QLabel* label : {f.screen->Label2, f.screen->Label3}) {
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(QRect(0, 0, label->width(), 10000),
+                                                   Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= label->height(), qPrintable(label->text().left(40)));
+        }
     }
 
     void leavingEndsTheProgram_data() {

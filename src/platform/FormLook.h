@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 namespace aurivane::FormLook {
@@ -20,9 +21,18 @@ constexpr int Pixels(int twips) {
 QRect TwipsRect(int left, int top, int width, int height);
 QPoint TwipsPoint(int left, int top);
 
-// Verdana at `points`. Where Verdana is not installed (Debian) DejaVu Sans
-// stands in, always the same face, so the layout measures the same everywhere.
+// A face at `points`. Where Verdana or MS Sans Serif is not installed
+// (Debian) DejaVu Sans stands in, always the same face, so the layout
+// measures the same everywhere.
+QFont Font(const QString& family, double points, bool bold = false, bool underline = false);
 QFont Verdana(double points, bool bold = false, bool underline = false);
+
+// Makes a one-line label's font smaller, in quarter points, until its text
+// fits its width, so that nothing of it is cut off.
+void ShrinkFontToFit(QLabel& label);
+
+// Moves a top-level window to the centre of its screen.
+void CentreOnScreen(QWidget& window);
 
 // The colours the forms are painted in.
 inline const QColor DarkRedBrown{64, 0, 0};

@@ -1,6 +1,9 @@
 #include "FormLook.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 #include <mutex>
@@ -15,16 +18,37 @@ QPoint TwipsPoint(int left, int top) {
     return {Pixels(left), Pixels(top)};
 }
 
-QFont Verdana(double points, bool bold, bool underline) {
+QFont Font(const QString& family, double points, bool bold, bool underline) {
     static std::once_flag substituted;
     std::call_once(substituted, [] {
         QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     });
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+QFont Verdana(double points, bool bold, bool underline) {
+    return Font(QStringLiteral("Verdana"), points, bold, underline);
+}
+
+void ShrinkFontToFit(QLabel& label) {
+    QFont font = label.font();
+    constexpr double SmallestPoints = 6.0;
+    const int room = label.contentsRect().width();
+    while (QFontMetrics(font).horizontalAdvance(label.text()) > room &&
+           font.pointSizeF() - 0.25 >= SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label.setFont(font);
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* target = window.screen())
+        window.move(target->availableGeometry().center() -
+                    QPoint(window.width() / 2, window.height() / 2));
 }
 
 void SetTextColour(QWidget& widget, const QColor& colour) {

@@ -1,5 +1,5 @@
-#include "mainwindow/ClickableLabel.h"
-#include "mainwindow/FormLook.h"
+#include "platform/ClickableLabel.h"
+#include "platform/FormLook.h"
 
 #include <QSignalSpy>
 #include <QTest>
