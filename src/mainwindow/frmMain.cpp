@@ -23,6 +23,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <limits>
+
 namespace aurivane {
 
 using namespace FormLook;
@@ -289,6 +291,8 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
 
     txtName = new QLineEdit(page);
     txtName->setObjectName(QStringLiteral("txtName"));
+    // The name has no length limit (a line box keeps 32767 characters unless told).
+    txtName->setMaxLength(std::numeric_limits<int>::max());
     txtName->setFont(Verdana(8.25));
     {
         QPalette palette = txtName->palette();

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace aurivane {
 
 namespace {
@@ -58,6 +60,8 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     const auto makeLine = [&](const char* name, const QString& text, QRect where) {
         auto* box = new QLineEdit(text, this);
         box->setObjectName(QString::fromLatin1(name));
+        // Whatever the user pastes goes to the site whole.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->setFont(formFont);
         box->setPalette(QPalette());
         box->setGeometry(where);
