@@ -315,6 +315,9 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
         SetListColours(*list);
         list->setGeometry(geometry);
         list->setAccessibleName(accessibleName);
+        // Screen readers on Linux announce a list by its value; the
+        // description tells which part of the date it is.
+        list->setAccessibleDescription(accessibleName);
         return list;
     };
     cboMonth = makeList(QStringLiteral("cboMonth"), QStringLiteral("Month of birth"),
