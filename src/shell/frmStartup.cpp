@@ -1,5 +1,6 @@
 #include "frmStartup.h"
 
+#include "mainwindow/ChakraPictures.h"
 #include "mainwindow/frmMain.h"
 #include "modHelp.h"
 #include "outreach/UpdateReminder.h"
@@ -7,7 +8,6 @@
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
-#include "resources.h"
 
 #include <QLabel>
 
@@ -18,7 +18,7 @@ namespace aurivane {
 frmStartup::frmStartup(Platform& platform, Forms& forms, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_forms(forms) {
     setWindowTitle(Platform::ApplicationTitle());
-    IMGIcon.append(QIcon(Resources::ApplicationIconPath()));
+    IMGIcon.append(ChakraPictures::WindowIcon());
     // The form lives as long as the program; it is unloaded, never deleted,
     // by the exit.
     m_forms.loaded(
