@@ -1,4 +1,5 @@
-# Installation layout and the Debian package.
+# Installation layout and the packages: the Debian package here, the
+# Windows installer and ZIP in WindowsPackage.cmake.
 #
 #   cmake --preset release && cmake --build --preset release
 #   cd build/release && cpack -G DEB
@@ -17,17 +18,11 @@ set(AURIVANE_RELEASE_DATE "2026-12-08")
 install(TARGETS aurivane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(WIN32)
-    # Icon and version block of aurivane.exe. Not built on the Linux CI.
-    set(_aurivane_rc "${PROJECT_SOURCE_DIR}/packaging/windows/aurivane.rc")
-    target_sources(aurivane PRIVATE "${_aurivane_rc}")
-    set_source_files_properties("${_aurivane_rc}" TARGET_DIRECTORY aurivane PROPERTIES
-        INCLUDE_DIRECTORIES "${PROJECT_SOURCE_DIR}"
-        COMPILE_DEFINITIONS
-            "AURIVANE_RC_VERSION_MAJOR=${PROJECT_VERSION_MAJOR};AURIVANE_RC_VERSION_MINOR=${PROJECT_VERSION_MINOR};AURIVANE_RC_VERSION_PATCH=${PROJECT_VERSION_PATCH};AURIVANE_RC_VERSION_TEXT=\"${AURIVANE_RELEASE_VERSION}\""
-        OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/icons/aurivane.ico")
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+    return()
 endif()
 
-if(NOT UNIX OR APPLE)
+if(APPLE)
     return()
 endif()
 

@@ -14,6 +14,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // One look on every system: the native Windows styles ignore the
+    // colours of buttons and drop-down lists, Fusion paints them.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
     // Lets the desktop (on Wayland, the compositor) match the windows with
     // the installed desktop entry and its icon.
