@@ -1,0 +1,713 @@
+#!/usr/bin/env python3
+"""Runs the Windows build of Aurivane under Wine on a private X display:
+every QtTest suite, then the scenarios that only the real aurivane.exe
+shows (the registry, the single-instance lock, the addresses handed to the
+shell, stacking, the exit status), then the installer. Ends with one line
+"N passed, M failed".
+
+Usage: wine_tests.py <build/windows> <Qt for Windows prefix> [name ...]
+
+With names, only the suites and scenarios of those names run.
+
+The scenarios run the program as it is shipped, from the portable ZIP, with
+nothing but its own folder to find its libraries in. Wine hands every address
+that the program opens to xdg-open, and a fake one first on PATH records it.
+Every wait is bounded.
+"""
+
+import datetime
+import glob
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+import zipfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "process"))
+from aurivane_process import Display, Failure, check, shift, wait_for  # noqa: E402
+
+WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
+SUITE_TIMEOUT = 300
+MAIN_TITLE = "Aurivane v1.20"
+MESSAGE_TITLE = "Aurivane"
+MAIN_CLIENT = (660, 445)  # 9900 x 6675 twips, below the menu bar
+SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
+SITE = "http://www.quillmoor.com"
+PAGE = SITE + "/aurivane/ssd.php?page="
+REGISTRY_KEY = r"HKEY_CURRENT_USER\Software\aurivane"
+
+
+def twips(value):
+    return (value + 7) // 15
+
+
+def centre(left, top, width, height):
+    return (twips(left + width // 2), twips(top + height // 2))
+
+
+# Places on the support screen, in its client area (twips as laid out).
+EXIT_BUTTON = centre(6000, 2760, 1245, 375)
+CHECK1 = centre(30, 2040, 7185, 555)
+GO_TO_HOME = centre(7320 + 75, 120 + 4250, 3585, 210)
+PANEL = (120, 3240)
+REFERRAL_NAME = centre(PANEL[0] + 85, PANEL[1] + 360, 3375, 285)
+REFERRAL_SUBMIT = centre(PANEL[0] + 1920, PANEL[1] + 1080, 3375, 285)
+
+
+class Wine:
+    """One Wine prefix on the display, with a fake xdg-open on PATH."""
+
+    def __init__(self, root, display, name):
+        self.display = display
+        self.root = os.path.join(root, name)
+        self.prefix = os.path.join(self.root, "prefix")
+        self.bin = os.path.join(self.root, "bin")
+        os.makedirs(self.bin)
+        self.opened_log = os.path.join(self.root, "opened.txt")
+        opener = os.path.join(self.bin, "xdg-open")
+        with open(opener, "w", encoding="utf-8") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % self.opened_log)
+        os.chmod(opener, 0o755)
+        self.processes = []
+        self.run(["wineboot", "--init"], timeout=180)
+        self.wait_server()
+
+    def environment(self, **changes):
+        env = dict(os.environ)
+        for key in ("WINEPATH", "WINEDEBUG", "LD_PRELOAD", "FAKETIME"):
+            env.pop(key, None)
+        env.update({
+            "WINEPREFIX": self.prefix,
+            "WINEDEBUG": "-all",
+            # No prompts to install Mono or Gecko.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            "DISPLAY": self.display.name,
+            "PATH": self.bin + os.pathsep + env.get("PATH", "/usr/bin:/bin"),
+            "LANG": "en_US.UTF-8",
+            "LC_ALL": "en_US.UTF-8",
+        })
+        env.pop("QT_QPA_PLATFORM", None)
+        for key, value in changes.items():
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
+        return env
+
+    def run(self, args, timeout=WAIT * 3, **changes):
+        return subprocess.run(["wine", *args], env=self.environment(**changes),
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                              timeout=timeout, check=False)
+
+    def start(self, args, **changes):
+        process = subprocess.Popen(["wine", *args], env=self.environment(**changes),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def wait_server(self):
+        """Waits until the prefix's wineserver has saved and ended."""
+        subprocess.run(["wineserver", "-w"], env=self.environment(), timeout=WAIT * 3,
+                       check=False)
+
+    def unix_path(self, windows_path):
+        return subprocess.run(["winepath", "-u", windows_path], env=self.environment(),
+                              capture_output=True, text=True, timeout=WAIT,
+                              check=False).stdout.strip()
+
+    def opened(self):
+        if not os.path.exists(self.opened_log):
+            return []
+        with open(self.opened_log, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+    def registry(self, key):
+        """The values of a registry key as {name: value}; None without it.
+        reg export writes UTF-16, which keeps the shifted characters."""
+        out = os.path.join(self.root, "export.reg")
+        if os.path.exists(out):
+            os.remove(out)
+        self.run(["reg", "export", key, "Z:" + out.replace("/", "\\"), "/y"])
+        if not os.path.exists(out):
+            return None
+        with open(out, "rb") as f:
+            text = f.read().decode("utf-16")
+        values = {}
+        for line in text.split("\r\n"):
+            match = re.fullmatch(r'"((?:[^"\\]|\\.)*)"="((?:[^"\\]|\\.)*)"', line)
+            if match:
+                unescape = lambda s: re.sub(r"\\(.)", r"\1", s)  # noqa: E731
+                values[unescape(match.group(1))] = unescape(match.group(2))
+        return values
+
+    def duration(self):
+        """The decoded stored reminder date, or None."""
+        values = self.registry(REGISTRY_KEY + r"\aurivane\Settings")
+        if not values:
+            return None
+        stored = values.get(shift("Duration", 85))
+        return None if stored is None else shift(stored, -85)
+
+    def set_duration(self, plain):
+        """Stores a reminder date the way the program does."""
+        reg = os.path.join(self.root, "duration.reg")
+        name = shift("Duration", 85)
+        with open(reg, "w", encoding="utf-16") as f:
+            f.write("Windows Registry Editor Version 5.00\r\n\r\n[%s\\aurivane\\Settings]\r\n"
+                    '"%s"="%s"\r\n' % (REGISTRY_KEY, name, shift(plain, 85)))
+        self.run(["regedit", "/S", "Z:" + reg.replace("/", "\\")])
+
+    def clean_up(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+        subprocess.run(["wineserver", "-k"], env=self.environment(), timeout=WAIT,
+                       check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def short_date(day):
+    # en-US short date, with the four-digit year the program always writes.
+    return "%d/%d/%d" % (day.month, day.day, day.year)
+
+
+# --- the program's windows ----------------------------------------------------
+
+def windows_titled(display, title):
+    out = display.xdotool("search", "--all", "--onlyvisible", "--name",
+                          "^" + re.escape(title) + "$")
+    return [int(w) for w in out.split()]
+
+
+def main_windows(display):
+    return [w for w in windows_titled(display, MAIN_TITLE)
+            if display.size(w) and display.size(w)[0] == MAIN_CLIENT[0]]
+
+
+def support_windows(display):
+    return [w for w in windows_titled(display, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE]
+
+
+def ended_early(process):
+    check(process.poll() is None, "the program ended early with %s" % process.returncode)
+
+
+def wait_main(display, process):
+    def probe():
+        ended_early(process)
+        return main_windows(display)
+    return wait_for("the main window", probe, WAIT)[0]
+
+
+def wait_message(display, process):
+    def probe():
+        ended_early(process)
+        return windows_titled(display, MESSAGE_TITLE)
+    return wait_for("a message box", probe, WAIT)[0]
+
+
+def exit_status(process):
+    try:
+        return process.wait(timeout=WAIT)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end")
+
+
+def press(display, window, *keys):
+    display.xdotool("windowactivate", "--sync", str(window))
+    display.xdotool("key", "--clearmodifiers", "--delay", "120", *keys)
+
+
+def client_offset(display, window):
+    """Height of the menu bar above the main window's client area."""
+    width, height = display.size(window)
+    return height - MAIN_CLIENT[1]
+
+
+def to_support_screen(display, process, window):
+    display.close_window(window)
+    return wait_for("the support screen", lambda: ended_early(process) or
+                    support_windows(display), WAIT)[0]
+
+
+def orderly_end(display, process, window):
+    support = to_support_screen(display, process, window)
+    check(not main_windows(display), "the main window is still on screen")
+    display.click(support, *EXIT_BUTTON)
+    check(exit_status(process) == 0, "exit status %s" % process.returncode)
+
+
+def no_question(display):
+    check(not windows_titled(display, MESSAGE_TITLE), "a message box came up")
+
+
+def wait_opened(wine, count):
+    return wait_for("%d addresses to reach the browser" % count,
+                    lambda: len(wine.opened()) >= count and wine.opened(), WAIT)
+
+
+# --- scenarios ------------------------------------------------------------------
+
+def first_start_then_same_day(ctx):
+    wine, display = ctx.wine(), ctx.display
+    before = datetime.date.today()
+    app = wine.start([ctx.program])
+    window = wait_main(display, app)
+    no_question(display)
+    stored = wait_for("the stored reminder date", wine.duration, WAIT)
+    check(stored in (short_date(before), short_date(datetime.date.today())),
+          "stored %r, not today" % stored)
+    orderly_end(display, app, window)
+
+    again = wine.start([ctx.program])
+    window = wait_main(display, again)
+    time.sleep(1)
+    no_question(display)
+    check(wine.duration() == stored, "a same-day start changed the date")
+    orderly_end(display, again, window)
+    check(wine.opened() == [], "opened %r" % wine.opened())
+
+
+def reminder_fifteen_days_later(ctx):
+    wine, display = ctx.wine(), ctx.display
+    app = wine.start([ctx.program])
+    window = wait_main(display, app)
+    first = wait_for("the stored reminder date", wine.duration, WAIT)
+    orderly_end(display, app, window)
+    wine.wait_server()
+
+    # Fifteen days on, by the clock of every Wine process.
+    later = datetime.date.today() + datetime.timedelta(days=15)
+    faked = {"LD_PRELOAD": ctx.faketime, "FAKETIME": "+15d", "FAKETIME_DONT_RESET": "1"}
+    app = wine.start([ctx.program], **faked)
+    question = wait_message(display, app)
+    check(not main_windows(display), "the main window came before the question")
+    press(display, question, "Return")  # Yes is the default button
+    window = wait_main(display, app)
+    opened = wait_opened(wine, 1)
+    check(opened == [PAGE + "download-web-page"], "opened %r" % opened)
+    stored = wine.duration()
+    check(stored == short_date(later), "stored %r after the question, first %r" % (stored, first))
+    orderly_end(display, app, window)
+
+
+def second_instance_refused(ctx):
+    wine, display = ctx.wine(), ctx.display
+    first = wine.start([ctx.program])
+    window = wait_main(display, first)
+    stored = wait_for("the stored reminder date", wine.duration, WAIT)
+
+    second = wine.start([ctx.program])
+    box = wait_for("the refusal", lambda: windows_titled(display, MESSAGE_TITLE), WAIT)[0]
+    check(main_windows(display) == [window], "the refused start showed a main window")
+    display.close_window(box)
+    check(exit_status(second) == 0, "the refused start ended with %s" % second.returncode)
+    check(first.poll() is None, "the first instance ended")
+    check(wine.duration() == stored, "the refused start touched the registry")
+
+    # A lock left by an instance that was killed does not block the next one.
+    os.kill(first.pid, signal.SIGKILL)
+    first.wait(timeout=WAIT)
+    wait_for("the killed window to go", lambda: not main_windows(display), WAIT)
+    third = wine.start([ctx.program])
+    window = wait_main(display, third)
+    no_question(display)
+    orderly_end(display, third, window)
+
+
+def links_open_their_pages(ctx):
+    wine, display = ctx.wine(), ctx.display
+    app = wine.start([ctx.program])
+    window = wait_main(display, app)
+    offset = client_offset(display, window)
+    expected = []
+
+    def expect(pages, action):
+        action()
+        opened = wait_opened(wine, len(expected) + 1)
+        check(len(opened) == len(expected) + 1, "opened %r" % opened)
+        check(opened[-1] in [PAGE + p for p in pages], "%r is none of %r" % (opened[-1], pages))
+        expected.append(opened[-1])
+
+    expect(["help-web-page"], lambda: press(display, window, "alt+h", "o"))
+    expect(["home-page"], lambda: press(display, window, "alt+h", "v"))
+    expect(["download-web-page"], lambda: press(display, window, "alt+h", "u"))
+    expect(["donate"], lambda: press(display, window, "alt+d"))
+    expect(["home-page"], lambda: display.click(window, 330, offset + 14))
+    # Either promotional label may be in front.
+    expect(["fully-branded", "co-brand"], lambda: display.click(window, 330, offset + 424))
+
+    press(display, window, "alt+f", "x")
+    support = wait_for("the support screen", lambda: support_windows(display), WAIT)[0]
+    check(app.poll() is None, "closing the main window ended the program")
+    expect(["home-page"], lambda: display.click(support, *CHECK1))
+    expect(["quillmoorsoftwares"], lambda: display.click(support, *GO_TO_HOME))
+    check(wine.opened() == expected, "opened %r" % wine.opened())
+
+    # The frame's close button ends the program like "E&xit".
+    display.close_window(support)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+def refer_a_friend_address(ctx):
+    wine, display = ctx.wine(), ctx.display
+    if shutil.which("xclip") is None:
+        raise Failure("xclip is not installed")
+    app = wine.start([ctx.program])
+    support = to_support_screen(display, app, wait_main(display, app))
+    typed = {
+        "taf1": "Zoë & Ann #1+2",
+        "taf2": "zoë+a@exam.ple",
+        "taf4": "Jürgen = Ø?",
+        "taf5": "j#x&y@exam.ple",
+        "taf3": "Hi & bye + 100% ünïcödé",
+    }
+
+    def paste(text):
+        # Pasted, not typed: the e-mail boxes refuse typed spaces only.
+        clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-loops", "1"],
+                                stdin=subprocess.PIPE, env={**os.environ,
+                                                            "DISPLAY": display.name})
+        clip.communicate(text.encode("utf-8"), timeout=WAIT)
+        time.sleep(0.3)
+        display.xdotool("key", "--clearmodifiers", "ctrl+a", "ctrl+v")
+        time.sleep(0.3)
+
+    display.xdotool("windowactivate", "--sync", str(support))
+    display.click(support, *REFERRAL_NAME)
+    # Focus order in the panel: name, button, e-mail, friend's e-mail,
+    # friend's name, message.
+    paste(typed["taf1"])
+    display.xdotool("key", "Tab", "Tab")
+    paste(typed["taf2"])
+    display.xdotool("key", "Tab")
+    paste(typed["taf5"])
+    display.xdotool("key", "Tab")
+    paste(typed["taf4"])
+    display.xdotool("key", "Tab")
+    paste(typed["taf3"])
+    display.click(support, *REFERRAL_SUBMIT)
+    no_question(display)
+    opened = wait_opened(wine, 1)
+    check(len(opened) == 1, "opened %r" % opened)
+    address = urllib.parse.urlsplit(opened[0])
+    check(opened[0].startswith(PAGE + "qmms-refer-a-friend&taf1="), "opened %r" % opened[0])
+    values = dict(urllib.parse.parse_qsl(address.query, keep_blank_values=True))
+    for name, text in typed.items():
+        check(values.get(name) == text, "%s arrived as %r, typed %r" % (name, values.get(name),
+                                                                         text))
+    check(values.get("taf6") == SITE + "/aurivane/", "taf6 is %r" % values.get("taf6"))
+    display.click(support, *EXIT_BUTTON)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+def support_screen_on_top(ctx):
+    wine, display = ctx.wine(), ctx.display
+    app = wine.start([ctx.program])
+    support = to_support_screen(display, app, wait_main(display, app))
+    state = subprocess.run(["xprop", "-id", str(support), "_NET_WM_STATE"],
+                           env={**os.environ, "DISPLAY": display.name}, capture_output=True,
+                           text=True, timeout=WAIT).stdout
+    check("_NET_WM_STATE_ABOVE" in state, "the support screen is not kept above: %r" % state)
+
+    # Its refer-a-friend message stands above it, where the user sees it.
+    display.click(support, *REFERRAL_SUBMIT)
+    box = wait_for("the refer-a-friend message", lambda: windows_titled(display, MESSAGE_TITLE),
+                   WAIT)[0]
+    order = stacking_order(display)
+    frames = {w: frame_of(display, w) for w in (box, support)}
+    check(order.index(frames[box]) > order.index(frames[support]),
+          "the message box stands behind the support screen")
+    display.close_window(box)
+    wait_for("the message box to close", lambda: not windows_titled(display, MESSAGE_TITLE), WAIT)
+    display.click(support, *EXIT_BUTTON)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+def stacking_order(display):
+    out = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
+                         env={**os.environ, "DISPLAY": display.name}, capture_output=True,
+                         text=True, timeout=WAIT).stdout
+    return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out)]
+
+
+def frame_of(display, window):
+    """The managed top-level window that holds `window` (itself, for Wine)."""
+    order = stacking_order(display)
+    if window in order:
+        return window
+    out = subprocess.run(["xwininfo", "-id", str(window), "-children"],
+                         env={**os.environ, "DISPLAY": display.name}, capture_output=True,
+                         text=True, timeout=WAIT).stdout
+    match = re.search(r"Parent window id: (0x[0-9a-f]+)", out)
+    check(match, "no parent of window %d" % window)
+    parent = int(match.group(1), 16)
+    check(parent != 0, "window %d is not managed" % window)
+    return frame_of(display, parent)
+
+
+def pixel(display, window, x, y):
+    """The colour at a point of a window, as (red, green, blue)."""
+    from Xlib import X, display as xdisplay  # python3-xlib
+
+    connection = xdisplay.Display(display.name)
+    try:
+        image = connection.create_resource_object("window", window).get_image(
+            x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        blue, green, red = image.data[0], image.data[1], image.data[2]
+        return (red, green, blue)
+    finally:
+        connection.close()
+
+
+def near(colour, wanted, tolerance=40):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, wanted))
+
+
+def colours_as_on_linux(ctx):
+    """The reading button and the date lists wear their own colours, which
+    the native Windows styles would paint over in white."""
+    wine, display = ctx.wine(), ctx.display
+    app = wine.start([ctx.program])
+    window = wait_main(display, app)
+    offset = client_offset(display, window)
+    time.sleep(1)
+    page = (50, 480)
+    button = pixel(display, window, twips(page[0] + 2970) + 6,
+                   offset + twips(page[1] + 3600 + 200))
+    check(near(button, (108, 177, 253)), "the reading button's face is %r" % (button,))
+    month = pixel(display, window, twips(page[0] + 4129) + 4,
+                  offset + twips(page[1] + 2760 + 157))
+    check(near(month, (64, 0, 0)), "the month list is %r" % (month,))
+    orderly_end(display, app, window)
+
+
+def pe_facts(path):
+    """(subsystem, resource type ids) of a 64-bit Windows executable."""
+    import struct
+
+    with open(path, "rb") as f:
+        data = f.read()
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    check(data[pe:pe + 4] == b"PE\0\0", "%s is no Windows executable" % path)
+    sections, optional_size = struct.unpack_from("<H", data, pe + 6)[0], \
+        struct.unpack_from("<H", data, pe + 20)[0]
+    optional = pe + 24
+    check(struct.unpack_from("<H", data, optional)[0] == 0x20B, "not a 64-bit executable")
+    subsystem = struct.unpack_from("<H", data, optional + 68)[0]
+    resource_rva = struct.unpack_from("<I", data, optional + 112 + 2 * 8)[0]
+
+    def file_offset(rva):
+        for i in range(sections):
+            header = optional + optional_size + 40 * i
+            size, address, _, raw = struct.unpack_from("<IIII", data, header + 8)
+            if address <= rva < address + max(size, 1):
+                return raw + rva - address
+        raise Failure("address %#x lies in no section" % rva)
+
+    types = set()
+    if resource_rva:
+        root = file_offset(resource_rva)
+        named, numbered = struct.unpack_from("<HH", data, root + 12)
+        for i in range(named, named + numbered):
+            types.add(struct.unpack_from("<I", data, root + 16 + 8 * i)[0])
+    return subsystem, types
+
+
+def executable_is_a_gui_program(ctx):
+    """No console window, the icon in Explorer, and a version block."""
+    subsystem, types = pe_facts(ctx.program)
+    check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
+    check({3, 14, 16} <= types, "resource types %r lack the icon or the version" % types)
+    with open(ctx.program, "rb") as f:
+        data = f.read()
+    # A string of the version block: key, padding to four bytes, value.
+    for key in ("FileVersion", "ProductVersion"):
+        entry = re.escape((key + "\0").encode("utf-16-le")) + b"(?:\0\0)?" + \
+            re.escape("1.20\0".encode("utf-16-le"))
+        check(re.search(entry, data), "the version block has no %s 1.20" % key)
+
+
+def install_and_uninstall(ctx):
+    wine, display = ctx.wine(), ctx.display
+    installer = ctx.installer
+    size = os.path.getsize(installer)
+    check(size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576))
+    result = wine.run(["Z:" + installer.replace("/", "\\"), "/S"], timeout=300)
+    check(result.returncode == 0, "the installer ended with %s" % result.returncode)
+    folder = wine.unix_path(r"C:\Program Files\Aurivane")
+    program = os.path.join(folder, "bin", "aurivane.exe")
+    check(os.path.isfile(program), "no %s after installing" % program)
+    uninstall = r"HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\Aurivane"
+    entry = wine.registry(uninstall)
+    check(entry and entry.get("DisplayName") == "Aurivane", "Apps & features entry %r" % entry)
+    check("Uninstall.exe" in entry.get("UninstallString", ""), "uninstall entry %r" % entry)
+    menus = glob.glob(os.path.join(wine.prefix, "drive_c", "ProgramData", "Microsoft", "Windows",
+                                   "Start Menu", "Programs", "Aurivane", "Aurivane.lnk"))
+    check(menus, "no Start-menu entry")
+
+    app = wine.start([program])
+    window = wait_main(display, app)
+    stored = wait_for("the stored reminder date", wine.duration, WAIT)
+    orderly_end(display, app, window)
+
+    result = wine.run([os.path.join(folder, "Uninstall.exe"), "/S"], timeout=300)
+    check(result.returncode == 0, "the uninstaller ended with %s" % result.returncode)
+    wait_for("the program folder to go", lambda: not os.path.exists(program), WAIT)
+    wine.wait_server()
+    check(not wine.registry(uninstall), "the Apps & features entry stayed")
+    check(wine.duration() == stored, "uninstalling lost the stored reminder date")
+
+
+SCENARIOS = [
+    executable_is_a_gui_program,
+    first_start_then_same_day,
+    reminder_fifteen_days_later,
+    second_instance_refused,
+    links_open_their_pages,
+    refer_a_friend_address,
+    support_screen_on_top,
+    colours_as_on_linux,
+    install_and_uninstall,
+]
+
+
+# --- the run --------------------------------------------------------------------
+
+class Context:
+    def __init__(self, root, display, program, installer, faketime):
+        self.root = root
+        self.display = display
+        self.program = program
+        self.installer = installer
+        self.faketime = faketime
+        self.count = 0
+        self.prefixes = []
+
+    def wine(self):
+        """A fresh Wine prefix: every scenario starts from a new user."""
+        self.count += 1
+        prefix = Wine(self.root, self.display, "wine%d" % self.count)
+        self.prefixes.append(prefix)
+        return prefix
+
+    def clean_up(self):
+        for prefix in self.prefixes:
+            prefix.clean_up()
+        self.prefixes = []
+
+
+def mingw_runtime_folders():
+    folders = []
+    for dll in ("libstdc++-6.dll", "libwinpthread-1.dll"):
+        path = subprocess.run(["x86_64-w64-mingw32-g++-posix", "-print-file-name=" + dll],
+                              capture_output=True, text=True, check=True).stdout.strip()
+        folders.append(os.path.dirname(os.path.abspath(path)))
+    return folders
+
+
+def run_suites(build, qt, display, root, wanted):
+    """Every QtTest executable of the build; returns [(name, passed, detail)]."""
+    suites = sorted(glob.glob(os.path.join(build, "tests", "**", "tst_*.exe"), recursive=True))
+    suites = [s for s in suites if not wanted or os.path.basename(s)[:-4] in wanted]
+    if not suites:
+        return []
+    wine = Wine(root, display, "suites")
+    path = ";".join("Z:" + f.replace("/", "\\") for f in [os.path.join(qt, "bin")] +
+                    mingw_runtime_folders())
+    results = []
+    try:
+        for suite in suites:
+            name = os.path.basename(suite)[:-4]
+            out = os.path.join(wine.root, name + ".txt")
+            started = time.monotonic()
+            try:
+                result = wine.run([suite, "-o", "Z:" + out.replace("/", "\\") + ",txt"],
+                                  timeout=SUITE_TIMEOUT, WINEPATH=path,
+                                  QT_QPA_PLATFORM="offscreen")
+                code = result.returncode
+            except subprocess.TimeoutExpired:
+                code = "timeout"
+            text = ""
+            if os.path.exists(out):
+                with open(out, encoding="utf-8", errors="replace") as f:
+                    text = f.read()
+            totals = re.search(r"Totals: (\d+) passed, (\d+) failed, (\d+) skipped", text)
+            passed = code == 0 and totals is not None and totals.group(2) == "0"
+            detail = totals.group(0) if totals else "no totals (exit %s)" % code
+            print("%s %s: %s (%.0f s)" % ("PASS" if passed else "FAIL", name, detail,
+                                         time.monotonic() - started), flush=True)
+            if not passed:
+                failures = [line for line in text.splitlines()
+                            if line.startswith("FAIL!") or line.lstrip().startswith("Loc:")]
+                print("\n".join("    " + line for line in failures[:20]) or text[-2000:],
+                      flush=True)
+            results.append((name, passed))
+    finally:
+        wine.clean_up()
+    return results
+
+
+def unpack_zip(build, root):
+    archives = glob.glob(os.path.join(build, "Aurivane-*-win64.zip"))
+    check(len(archives) == 1, "expected one ZIP in %s, found %r" % (build, archives))
+    with zipfile.ZipFile(archives[0]) as archive:
+        archive.extractall(os.path.join(root, "portable"))
+    programs = glob.glob(os.path.join(root, "portable", "*", "bin", "aurivane.exe"))
+    check(len(programs) == 1, "no bin/aurivane.exe in the ZIP")
+    return programs[0]
+
+
+def faketime_library():
+    found = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+    return found[0] if found else None
+
+
+def main(argv):
+    if len(argv) < 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    build, qt = os.path.abspath(argv[1]), os.path.abspath(argv[2])
+    wanted = set(argv[3:])
+    root = tempfile.mkdtemp(prefix="aurivane-wine-")
+    display = Display()
+    window_manager = subprocess.Popen(["openbox"], env={**os.environ, "DISPLAY": display.name},
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    passed = failed = 0
+    try:
+        for _, ok in run_suites(build, qt, display, root, wanted):
+            passed, failed = passed + ok, failed + (not ok)
+
+        scenarios = [s for s in SCENARIOS if not wanted or s.__name__ in wanted]
+        if scenarios:
+            program = unpack_zip(build, root)
+            installers = glob.glob(os.path.join(build, "Aurivane-*-win64.exe"))
+            context = Context(root, display, program, installers[0] if installers else "",
+                              faketime_library())
+            for scenario in scenarios:
+                started = time.monotonic()
+                try:
+                    scenario(context)
+                    print("PASS %s (%.0f s)" % (scenario.__name__, time.monotonic() - started),
+                          flush=True)
+                    passed += 1
+                except (Failure, subprocess.TimeoutExpired, OSError) as failure:
+                    print("FAIL %s: %s" % (scenario.__name__, failure), flush=True)
+                    failed += 1
+                finally:
+                    context.clean_up()
+    finally:
+        window_manager.terminate()
+        display.stop()
+        shutil.rmtree(root, ignore_errors=True)
+    print("windows: %d passed, %d failed" % (passed, failed))
+    return 0 if failed == 0 and passed > 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
