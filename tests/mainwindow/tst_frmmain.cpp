@@ -185,6 +185,7 @@ private slots:
         QCOMPARE(shown.icon, icon);
         QCOMPARE(shown.buttons, MessageButtons::Ok);
         QCOMPARE(shown.caption, QStringLiteral("Aurivane"));
+        QCOMPARE(shown.owner.data(), f.window.data());
         QCOMPARE(f.frontPage(), 0);
         QCOMPARE(f.window->Reading(), ChakraReading{});
         // Only the name message moves the focus.

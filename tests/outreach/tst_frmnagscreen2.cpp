@@ -272,6 +272,7 @@ private slots:
         for (const FakePlatform::Message& message : f.platform.messages) {
             QCOMPARE(message.text, QStringLiteral("Email Address Cannot Contain Space"));
             QCOMPARE(message.icon, MessageIcon::Critical);
+            QCOMPARE(message.owner.data(), f.screen.data());
         }
     }
 
@@ -335,6 +336,7 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(f.platform.messageTexts(), QStringList{message});
             QCOMPARE(f.platform.messages.first().icon, MessageIcon::Critical);
+            QCOMPARE(f.platform.messages.first().owner.data(), f.screen.data());
             QVERIFY(f.platform.openedAddresses.isEmpty());
             return;
         }

@@ -138,32 +138,6 @@ private slots:
         platform.setLockDirectory(blocker.fileName() + QStringLiteral("/sub"));
         QVERIFY(!platform.anotherInstanceRunning());
     }
-
-    void fakeScriptsAndRecords() {
-        FakePlatform fake;
-        fake.answers = {MessageAnswer::Yes};
-        QStringList seen;
-        fake.onMessage = [&](const FakePlatform::Message& m) { seen << m.text; };
-        QCOMPARE(
-            fake.showMessage(QStringLiteral("q"), MessageIcon::Information, MessageButtons::YesNo),
-            MessageAnswer::Yes);
-        QCOMPARE(
-            fake.showMessage(QStringLiteral("q2"), MessageIcon::Information, MessageButtons::YesNo),
-            MessageAnswer::No);
-        QCOMPARE(fake.showMessage(QStringLiteral("n"), MessageIcon::Critical), MessageAnswer::Ok);
-        QCOMPARE(seen, (QStringList{"q", "q2", "n"}));
-        QCOMPARE(fake.messages.at(2).caption, QStringLiteral("Aurivane"));
-        QCOMPARE(fake.messages.at(2).icon, MessageIcon::Critical);
-
-        fake.draws = {0.25F};
-        QCOMPARE(fake.nextRandom(), 0.25F);
-        QCOMPARE(fake.nextRandom(), 0.0F);
-
-        fake.settingsReadFails = true;
-        QCOMPARE(fake.readSetting(QStringLiteral("a"), QStringLiteral("s"), QStringLiteral("n"),
-                                  QString()),
-                 std::nullopt);
-    }
 };
 
 QTEST_MAIN(TestPlatform)
