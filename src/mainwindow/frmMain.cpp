@@ -9,6 +9,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 
@@ -406,8 +407,10 @@ void frmMain::UpdatePromotionFocus() {
     const bool fullBrandInFront = stack.indexOf(lblFullBrand) > stack.indexOf(lblCobrand);
     QLabel* front = fullBrandInFront ? lblFullBrand : lblCobrand;
     QLabel* behind = fullBrandInFront ? lblCobrand : lblFullBrand;
-    front->setFocusPolicy(Qt::StrongFocus);
+    front->setFocusPolicy(Qt::TabFocus);
     behind->setFocusPolicy(Qt::NoFocus);
+    SetLinkCovered(*front, false);
+    SetLinkCovered(*behind, true);
     if (behind->hasFocus())
         front->setFocus();
 }

@@ -10,6 +10,7 @@
 #include "platform/Forms.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -434,15 +435,15 @@ private slots:
 
     void onlyThePromotionInFrontTakesClicksAndFocus_data() {
         QTest::addColumn<QStringList>("raised");
-        QTest::addColumn<WebPageKey>("key");
-        QTest::newRow("as laid out") << QStringList{} << WebPageKey::FullyBranded;
-        QTest::newRow("co-brand raised") << QStringList{"lblCobrand"} << WebPageKey::CoBrand;
+        QTest::addColumn<QString>("page");
+        QTest::newRow("as laid out") << QStringList{} << "fully-branded";
+        QTest::newRow("co-brand raised") << QStringList{"lblCobrand"} << "co-brand";
         QTest::newRow("raised back")
-            << QStringList{"lblCobrand", "lblFullBrand"} << WebPageKey::FullyBranded;
+            << QStringList{"lblCobrand", "lblFullBrand"} << "fully-branded";
     }
     void onlyThePromotionInFrontTakesClicksAndFocus() {
         QFETCH(QStringList, raised);
-        QFETCH(WebPageKey, key);
+        QFETCH(QString, page);
         Fixture f;
         QVERIFY(f.ready());
         for (const QString& name : raised)
@@ -451,13 +452,26 @@ private slots:
         QWidget* hit = f.window->fraFullBrand->childAt(f.window->lblFullBrand->geometry().center());
         QVERIFY(hit == f.window->lblFullBrand || hit == f.window->lblCobrand);
         QTest::mouseClick(hit, Qt::LeftButton);
-        QCOMPARE(f.platform.openedAddresses, QStringList{modHelp::PageAddress(key)});
+        const QString address = modHelp::PageScriptAddress() + QStringLiteral("?page=") + page;
+        QCOMPARE(f.platform.openedAddresses, QStringList{address});
 
-        QLabel* front = key == WebPageKey::CoBrand ? f.window->lblCobrand : f.window->lblFullBrand;
+        QLabel* front = page == u"co-brand" ? f.window->lblCobrand : f.window->lblFullBrand;
         QLabel* behind =
             front == f.window->lblCobrand ? f.window->lblFullBrand : f.window->lblCobrand;
         QVERIFY(front->focusPolicy() & Qt::TabFocus);
         QCOMPARE(behind->focusPolicy(), Qt::NoFocus);
+
+        // A screen reader meets only the one in front: the one behind is not
+        // showing and offers nothing to press.
+        const QString press = QAccessibleActionInterface::pressAction();
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(front);
+        QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(behind);
+        QVERIFY(!seen->state().invisible && seen->state().focusable);
+        QVERIFY(seen->actionInterface()->actionNames().contains(press));
+        QVERIFY(hidden->state().invisible && !hidden->state().focusable);
+        QVERIFY(!hidden->actionInterface()->actionNames().contains(press));
+        hidden->actionInterface()->doAction(press);
+        QCOMPARE(f.platform.openedAddresses, QStringList{address});
     }
 
     void cobrandTextShowsOneAmpersand() {
