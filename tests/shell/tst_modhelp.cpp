@@ -96,14 +96,6 @@ private slots:
                  std::optional<QString>(QString()));
     }
 
-    void storeFailuresReachTheCaller() {
-        FakePlatform platform;
-        platform.settingsReadFails = true;
-        platform.settingsWriteFails = true;
-        QVERIFY(!modHelp::GetSetting(platform, QStringLiteral("Duration")).has_value());
-        QVERIFY(!modHelp::SaveSetting(platform, QStringLiteral("Duration"), QStringLiteral("x")));
-    }
-
     // Two forms whose unload handlers call ExitApplication themselves, as
     // the start-up form and the support screen do, plus one that does not.
     void exitUnloadsInLoadOrderEachHandlerOnce_data() {
