@@ -1,11 +1,14 @@
-#include "platform/FakePlatform.h"
 #include "platform/QtPlatform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace aurivane;
 
@@ -31,13 +34,6 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, rounded);
         QCOMPARE(Platform::RoundHalfEven(value), rounded);
-    }
-
-    void daysBetweenCountsMidnights() {
-        const QDate today(2026, 12, 8);
-        QCOMPARE(Platform::DaysBetween(today, today.addDays(-15)), -15);
-        QCOMPARE(Platform::DaysBetween(today, today.addDays(14)), 14);
-        QCOMPARE(Platform::DaysBetween(QDate(2026, 2, 28), QDate(2026, 3, 1)), 1);
     }
 
     void drawsStayBelowOne() {
@@ -118,6 +114,57 @@ private slots:
         platform.setLockDirectory(dir.path());
         QVERIFY(!platform.anotherInstanceRunning());
         QVERIFY(!platform.anotherInstanceRunning()); // the answer stays fixed
+    }
+
+    void liveLockHoldsHoweverOldItIs() {
+        QTemporaryDir dir;
+        QtPlatform platform;
+        platform.setLockDirectory(dir.path());
+        QProcess holder;
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(holder.waitForStarted());
+        {
+            QFile lock(dir.filePath(platform.programBaseName() + QStringLiteral(".lock")));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(QByteArray::number(holder.processId()) + "\nsleep\n" +
+                       QSysInfo::machineHostName().toUtf8() + "\n");
+            QVERIFY(lock.flush());
+            // Written an hour ago: far past any age after which a lock
+            // would count as left behind.
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+        const bool refused = platform.anotherInstanceRunning();
+        holder.kill();
+        holder.waitForFinished();
+        QVERIFY(refused);
+    }
+
+    void lockFolderFallsBackWhenRuntimeFolderIsNoFolder_data() {
+        QTest::addColumn<QString>("runtime"); // under a temporary folder; "" leaves it unset
+        QTest::addColumn<bool>("used");
+        QTest::newRow("folder") << "run" << true;
+        QTest::newRow("a file") << "file" << false;
+        QTest::newRow("missing") << "nowhere" << false;
+        QTest::newRow("unset") << "" << false;
+    }
+    void lockFolderFallsBackWhenRuntimeFolderIsNoFolder() {
+        QFETCH(QString, runtime);
+        QFETCH(bool, used);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", dir.filePath(runtime).toUtf8());
+        const QString folder = QtPlatform::DefaultLockDirectory();
+        qputenv("XDG_RUNTIME_DIR", saved);
+        const QString fallback =
+            QDir::tempPath() + QStringLiteral("/aurivane-") + QString::number(::getuid());
+        QCOMPARE(folder, used ? dir.filePath(runtime) : fallback);
     }
 
     void missingLockFolderIsCreated() {
