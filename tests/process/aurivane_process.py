@@ -411,28 +411,6 @@ def lock_naming_own_pid(world, display):
     refused(display, world.start())
 
 
-def simultaneous_starts(world, display):
-    a = world.start()
-    b = world.start()
-
-    def settled():
-        states = []
-        for p in (a, b):
-            if display.windows(p.pid, MAIN_TITLE):
-                states.append("main")
-            elif display.windows(p.pid, MESSAGE_TITLE):
-                states.append("refused")
-            else:
-                return None
-        return states
-    states = wait_for("both starts to settle", settled)
-    check(sorted(states) == ["main", "refused"], "starts ended up as %r" % states)
-    loser = a if states[0] == "refused" else b
-    winner = b if loser is a else a
-    refused(display, loser)
-    check(winner.poll() is None, "the running instance ended")
-
-
 def lock_folder_created(world, display):
     temp = os.path.join(world.root, "tmp")
     os.makedirs(temp)
@@ -707,7 +685,6 @@ SCENARIOS = {
     "support_screen_closed_by_frame": support_screen_closed_by_frame,
     "second_instance_refused": second_instance_refused,
     "lock_naming_own_pid": lock_naming_own_pid,
-    "simultaneous_starts": simultaneous_starts,
     "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
