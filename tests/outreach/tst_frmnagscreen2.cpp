@@ -1,3 +1,4 @@
+#include "TwipsLayout.h"
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
@@ -92,6 +93,29 @@ private slots:
         Fixture f({draw});
         QCOMPARE(f.platform.seedCount, 1);
         QCOMPARE(f.screen->Label2->text(), messages.at(index));
+    }
+
+    void layoutAsDrawn_data() {
+        AddLayoutColumns();
+        AddPlace("picNagscreen2Icon", 360, 120, 540, 540);
+        AddPlace("lblNagScreen2Caption", 1080, 240);
+        AddPlace("Label2", 120, 840, 6975, 1095);
+        AddPlace("Check1", 30, 2040, 7185, 555);
+        AddPlace("cmdClose", 6000, 2760, 1245, 375);
+        AddPlace("Frame2", 120, 3240, 7065, 1455);
+        AddPlace("txtName", 85, 360, 3375, 285);
+        AddPlace("txtEmail", 3600, 360, 3375, 285);
+        AddPlace("txtFriendName", 85, 720, 3375, 285);
+        AddPlace("txtFriendEmail", 3600, 720, 3375, 285);
+        AddPlace("txtMessage", 4800, 3600, 1815, 495);
+        AddPlace("cmdSubmit", 1920, 1080, 3375, 285);
+        AddPlace("Frame6", 7320, 120, 3735, 4575);
+        AddPlace("Label3", 120, 360, 3495, 3855);
+        AddPlace("lblGoToHome", 75, 4250, 3585, 210);
+    }
+    void layoutAsDrawn() {
+        Fixture f;
+        CompareWithLayoutRow(*f.screen);
     }
 
     void fixedTexts_data() {
