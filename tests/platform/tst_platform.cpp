@@ -78,18 +78,6 @@ private slots:
                  std::optional<QString>(value));
     }
 
-    void settingsWriteReportsAFolderItCannotUse() {
-        QTemporaryDir dir;
-        // A file where the settings folder should be.
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QtPlatform platform;
-        platform.setSettingsFile(dir.filePath(QStringLiteral("blocker/store.ini")));
-        QVERIFY(!platform.writeSetting(QStringLiteral("a"), QStringLiteral("Settings"),
-                                       QStringLiteral("k"), QStringLiteral("v")));
-    }
-
     void lockNamingOurOwnProcessIsStale() {
         QTemporaryDir dir;
         // A lock file left behind by an earlier process that had our id.
@@ -155,35 +143,21 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
         QFile file(dir.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const std::optional<QByteArray> saved =
+            qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+                ? std::optional<QByteArray>(qgetenv("XDG_RUNTIME_DIR"))
+                : std::nullopt;
+        qputenv("XDG_RUNTIME_DIR", dir.filePath(runtime).toUtf8());
         if (runtime.isEmpty())
             qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", dir.filePath(runtime).toUtf8());
         const QString folder = QtPlatform::DefaultLockDirectory();
-        qputenv("XDG_RUNTIME_DIR", saved);
+        if (saved)
+            qputenv("XDG_RUNTIME_DIR", *saved);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
         const QString fallback =
             QDir::tempPath() + QStringLiteral("/aurivane-") + QString::number(::getuid());
         QCOMPARE(folder, used ? dir.filePath(runtime) : fallback);
-    }
-
-    void missingLockFolderIsCreated() {
-        QTemporaryDir dir;
-        QtPlatform platform;
-        platform.setLockDirectory(dir.filePath(QStringLiteral("a/b/c")));
-        QVERIFY(!platform.anotherInstanceRunning());
-        QVERIFY(QFileInfo::exists(dir.filePath(
-            QStringLiteral("a/b/c/") + platform.programBaseName() + QStringLiteral(".lock"))));
-    }
-
-    void unusableLockFolderLetsTheProgramRun() {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QtPlatform platform;
-        platform.setLockDirectory(blocker.fileName() + QStringLiteral("/sub"));
-        QVERIFY(!platform.anotherInstanceRunning());
     }
 };
 

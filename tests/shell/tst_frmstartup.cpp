@@ -183,21 +183,6 @@ private slots:
         QVERIFY(forms.isLoaded(&startup));
     }
 
-    void closingTheMainWindowHandsOverToTheSupportScreen() {
-        FakePlatform platform;
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        startup.Form_Load();
-        QPointer<frmMain> window = startup.mainWindow();
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.isNull() || !window->isVisible());
-        QVERIFY(startup.supportScreen() != nullptr);
-        QVERIFY(startup.supportScreen()->isVisible());
-        QVERIFY(!platform.ended());
-        QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&startup, startup.supportScreen()}));
-    }
-
     void exitUnloadsStartupFormThenSupportScreen_data() {
         QTest::addColumn<bool>("byFrame");
         QTest::newRow("E&xit") << false;
@@ -209,10 +194,15 @@ private slots:
         Forms forms(platform);
         frmStartup startup(platform, forms);
         startup.Form_Load();
-        startup.mainWindow()->close();
+        // Closing the main window hands over to the support screen.
+        QPointer<frmMain> window = startup.mainWindow();
+        window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
         frmNagScreen2* screen = startup.supportScreen();
-        QVERIFY(screen != nullptr);
+        QVERIFY(screen != nullptr && screen->isVisible());
+        QVERIFY(!platform.ended());
+        QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&startup, screen}));
         QList<QWidget*> unloads;
         connect(&forms, &Forms::unloadStarted, &forms, [&](QWidget* form) { unloads << form; });
         const int writesBefore = platform.settingsWrites;
