@@ -606,33 +606,34 @@ class WindowManager:
         return self.x.intern_atom("_NET_WM_STATE_ABOVE") in state
 
     def screenshot(self, window):
-        """The screen's pixels where `window` lies, whatever covers it."""
+        """Where `window` lies, and the screen's pixels there, whatever
+        covers it."""
         from Xlib import X
         win = self.x.create_resource_object("window", window)
         geometry = win.get_geometry()
         origin = win.translate_coords(self.root, 0, 0)
-        return self.root.get_image(-origin.x, -origin.y, geometry.width, geometry.height,
-                                   X.ZPixmap, 0xffffffff).data
+        return (origin.x, origin.y), self.root.get_image(
+            -origin.x, -origin.y, geometry.width, geometry.height, X.ZPixmap, 0xffffffff).data
 
 
 def box_above_support_screen(display, wm, app, support, action):
     """Does `action`, waits for the message box it brings and checks that
     the box stands above the support screen and shows on the screen; then
     closes it with Return."""
-    def settled():
+    def settled():  # placed and painted: clicks land where they are aimed
         first = wm.screenshot(support)
         time.sleep(0.3)
         return first if wm.screenshot(support) == first else None
-    covered = wait_for("the support screen to settle", settled)
+    covered = wait_for("the support screen to settle", settled)[1]
     action()
     box = message_box(display, app)
     try:
         wait_for("the message box above the support screen", lambda: box in wm.stacking() and
-                 wm.stacking().index(box) > wm.stacking().index(support), timeout=5)
+                 wm.stacking().index(box) > wm.stacking().index(support))
     except Failure:
         raise Failure("stacking, bottom to top: %r; box %d, support screen %d"
                       % (wm.stacking(), box, support))
-    check(wm.screenshot(support) != covered, "the support screen looks as before the box")
+    check(wm.screenshot(support)[1] != covered, "the support screen looks as before the box")
     display.xdotool("windowfocus", "--sync", str(box))
     display.xdotool("key", "--clearmodifiers", "Return")
     wait_for("the box to close", lambda: not display.windows(app.pid, MESSAGE_TITLE))
@@ -649,7 +650,9 @@ def support_screen_messages_on_top(world, display):
     box_above_support_screen(display, wm, app, support,
                              lambda: display.click(support, *SUBMIT_BUTTON_CENTRE))
     # A space typed into an e-mail box: "Email Address Cannot Contain Space".
+    before_click = wm.screenshot(support)[1]
     display.click(support, *EMAIL_BOX_CENTRE)
+    wait_for("the e-mail box emptied", lambda: wm.screenshot(support)[1] != before_click)
     box_above_support_screen(display, wm, app, support,
                              lambda: display.xdotool("key", "--clearmodifiers", "space"))
     check(wm.keeps_above(support), "the support screen is no longer kept above")
