@@ -161,6 +161,7 @@ private slots:
         Fixture f;
         QCOMPARE(f.screen->windowTitle(), QStringLiteral("Aurivane v1.20"));
         QCOMPARE(f.screen->lblNagScreen2Caption->text(), QStringLiteral("Aurivane v1.20"));
+        QCOMPARE(f.screen->lblNagScreen2Caption->font().pointSizeF(), 18.0);
         const QImage expected = distinctIcon().pixmap(32, 32).toImage();
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
         QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
