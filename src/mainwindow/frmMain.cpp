@@ -9,6 +9,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 
@@ -406,8 +407,10 @@ void frmMain::UpdatePromotionFocus() {
     const bool fullBrandInFront = stack.indexOf(lblFullBrand) > stack.indexOf(lblCobrand);
     QLabel* front = fullBrandInFront ? lblFullBrand : lblCobrand;
     QLabel* behind = fullBrandInFront ? lblCobrand : lblFullBrand;
-    front->setFocusPolicy(Qt::StrongFocus);
+    front->setFocusPolicy(Qt::TabFocus);
     behind->setFocusPolicy(Qt::NoFocus);
+    SetLinkCovered(*front, false);
+    SetLinkCovered(*behind, true);
     if (behind->hasFocus())
         front->setFocus();
 }
@@ -465,7 +468,8 @@ void frmMain::cmdBack_Click() {
 
 bool frmMain::ValidatePersonalDetails() {
     if (txtName->text().isEmpty()) {
-        m_platform.showMessage(QStringLiteral("Please enter your name"), MessageIcon::Critical);
+        m_platform.showMessage(this, QStringLiteral("Please enter your name"),
+                               MessageIcon::Critical);
         txtName->setFocus();
         return false;
     }
@@ -478,13 +482,13 @@ bool frmMain::ValidatePersonalDetails() {
     const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 
     if (month == 1 && (day > 29 || (day == 29 && !leapYear))) {
-        m_platform.showMessage(QStringLiteral("Please Enter Correct Date Or Month!"),
+        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
                                MessageIcon::Information);
         return false;
     }
     const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
     if (thirtyDays && day == 31) {
-        m_platform.showMessage(QStringLiteral("Please Enter Correct Date Or Month !"),
+        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
                                MessageIcon::Information);
         return false;
     }

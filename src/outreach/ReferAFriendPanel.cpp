@@ -133,18 +133,18 @@ void ReferAFriendPanel::cmdSubmit_Click() {
         const QString& mine = values.SenderEmail;
         const QString& friends = values.FriendEmail;
         if (mine == friends) {
-            m_platform.showMessage(DistinctEmailMessage(), MessageIcon::Critical);
+            m_platform.showMessage(window(), DistinctEmailMessage(), MessageIcon::Critical);
             return;
         }
         if (!mine.contains(u'@') || !friends.contains(u'@')) {
-            m_platform.showMessage(ProperEmailMessage(), MessageIcon::Critical);
+            m_platform.showMessage(window(), ProperEmailMessage(), MessageIcon::Critical);
             return;
         }
         if (!mine.contains(u'.') || !friends.contains(u'.')) {
-            m_platform.showMessage(ProperEmailMessage(), MessageIcon::Critical);
+            m_platform.showMessage(window(), ProperEmailMessage(), MessageIcon::Critical);
             return;
         }
-        modTellAFriend::SubmitReferral(m_platform);
+        modTellAFriend::SubmitReferral(m_platform, window());
     });
 }
 
@@ -194,7 +194,8 @@ void ReferAFriendPanel::LostFocus(QObject* box) {
 bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
     if (typed != QStringLiteral(" "))
         return false;
-    RunStep([&] { m_platform.showMessage(SpaceRefusedMessage(), MessageIcon::Critical); });
+    RunStep(
+        [&] { m_platform.showMessage(window(), SpaceRefusedMessage(), MessageIcon::Critical); });
     RunStep([&] { box->setFocus(Qt::OtherFocusReason); });
     return true;
 }

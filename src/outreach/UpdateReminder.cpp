@@ -43,8 +43,9 @@ void RemindAboutUpdate(Platform& platform) {
     if (days >= -ReminderIntervalDays && days <= ReminderIntervalDays)
         return;
 
-    const MessageAnswer answer =
-        platform.showMessage(UpdateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
+    // Asked before any of the program's windows is shown: the box has no owner.
+    const MessageAnswer answer = platform.showMessage(
+        nullptr, UpdateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
     saveToday(platform);
     if (answer == MessageAnswer::Yes)
         OpenWebPage(platform, WebPageKey::DownloadWebPage);

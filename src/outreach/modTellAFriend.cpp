@@ -71,7 +71,7 @@ QString BuildReferralAddress(const ReferralValues& values) {
            QStringLiteral("&taf6=") + modHelp::ProductBaseAddress();
 }
 
-void SubmitReferral(Platform& platform) {
+void SubmitReferral(Platform& platform, QWidget* owner) {
     const struct {
         const QString& value;
         QString placeholder;
@@ -87,7 +87,7 @@ void SubmitReferral(Platform& platform) {
     };
     for (const auto& check : checks) {
         if (missing(check.value, check.placeholder)) {
-            platform.showMessage(check.message, MessageIcon::Critical);
+            platform.showMessage(owner, check.message, MessageIcon::Critical);
             return;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace aurivane {
 
 class Platform;
@@ -38,8 +40,8 @@ QString BuildReferralAddress(const ReferralValues& values);
 
 // Checks the stored values in order (each must be neither empty nor its
 // placeholder); the first that fails shows its message and stops.
-// Otherwise builds the address and opens it.
-void SubmitReferral(Platform& platform);
+// Otherwise builds the address and opens it. Its messages belong to `owner`.
+void SubmitReferral(Platform& platform, QWidget* owner);
 
 } // namespace modTellAFriend
 

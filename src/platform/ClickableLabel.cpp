@@ -12,7 +12,9 @@ namespace aurivane {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab; a mouse click opens the link and leaves the focus
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
     MarkAsLink(*this);
 }

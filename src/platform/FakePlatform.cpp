@@ -19,9 +19,9 @@ QStringList FakePlatform::messageTexts() const {
     return texts;
 }
 
-MessageAnswer FakePlatform::showMessage(const QString& text, MessageIcon icon,
+MessageAnswer FakePlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                                         MessageButtons buttons, const QString& caption) {
-    const Message message{text, icon, buttons, caption};
+    const Message message{text, icon, buttons, caption, QPointer<QWidget>(owner)};
     messages.append(message);
     if (onMessage)
         onMessage(message);

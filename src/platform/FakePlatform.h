@@ -25,6 +25,7 @@ public:
         MessageIcon icon = MessageIcon::None;
         MessageButtons buttons = MessageButtons::Ok;
         QString caption;
+        QPointer<QWidget> owner;
     };
 
     FakePlatform();
@@ -62,8 +63,8 @@ public:
     bool ended() const { return !endedWith.isEmpty(); }
 
     // --- Platform --------------------------------------------------------
-    MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
-                              const QString& caption) override;
+    MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                              MessageButtons buttons, const QString& caption) override;
     using Platform::showMessage;
     std::optional<QString> readSetting(const QString& application, const QString& section,
                                        const QString& name, const QString& defaultText) override;

@@ -67,6 +67,7 @@ bool Forms::unload(QWidget* form) {
     // before the list changes under us.
     const std::function<void()> handler = entry->unloadHandler;
     const bool deleteOnUnload = entry->deleteOnUnload;
+    emit unloadStarted(form);
     if (handler)
         RunStep(handler);
     if (m_processEnded)

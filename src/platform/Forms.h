@@ -43,6 +43,10 @@ public:
     void endProcess(int exitCode);
     bool processEnded() const { return m_processEnded; }
 
+signals:
+    // The unload of `form` begins: its unload handler runs next.
+    void unloadStarted(QWidget* form);
+
 private:
     struct Entry {
         QPointer<QWidget> form;

@@ -10,6 +10,11 @@ namespace aurivane {
 namespace {
 
 const char* const LinkProperty = "aurivaneLink";
+const char* const CoveredProperty = "aurivaneLinkCovered";
+
+bool pressable(const QWidget& label) {
+    return label.isEnabled() && !label.property(CoveredProperty).toBool();
+}
 
 class LinkAccessible : public QAccessibleWidget {
 public:
@@ -28,12 +33,16 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
+        if (widget()->property(CoveredProperty).toBool()) {
+            s.invisible = true;
+            s.focusable = false;
+        }
         return s;
     }
 
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
+        if (pressable(*widget()))
             names.prepend(pressAction());
         return names;
     }
@@ -43,7 +52,7 @@ public:
             QAccessibleWidget::doAction(actionName);
             return;
         }
-        if (!widget()->isEnabled())
+        if (!pressable(*widget()))
             return;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QCoreApplication::sendEvent(widget(), &press);
@@ -73,6 +82,10 @@ void MarkAsLink(QWidget& label) {
     }();
     Q_UNUSED(installed);
     label.setProperty(LinkProperty, true);
+}
+
+void SetLinkCovered(QWidget& label, bool covered) {
+    label.setProperty(CoveredProperty, covered);
 }
 
 } // namespace aurivane

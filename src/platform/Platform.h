@@ -29,12 +29,15 @@ public:
     static QString ApplicationTitle();
 
     // A modal message box; returns the button pressed. Closing the box
-    // without a button counts as OK, or as No for a Yes/No question.
-    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
-                                      const QString& caption) = 0;
-    MessageAnswer showMessage(const QString& text, MessageIcon icon,
+    // without a button counts as OK, or as No for a Yes/No question. The box
+    // belongs to `owner`, the window it speaks for, and stays above it even
+    // when that window is kept above all others; nullptr only while none of
+    // the program's windows is on screen.
+    virtual MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons, const QString& caption) = 0;
+    MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok) {
-        return showMessage(text, icon, buttons, ApplicationTitle());
+        return showMessage(owner, text, icon, buttons, ApplicationTitle());
     }
 
     // Per-user settings, addressed by application name, section and value

@@ -42,9 +42,12 @@ QtPlatform::QtPlatform() : m_random(std::random_device{}()) {}
 
 QtPlatform::~QtPlatform() = default;
 
-MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
-                                      const QString& caption) {
-    QMessageBox box;
+MessageAnswer QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons, const QString& caption) {
+    // With its window as parent the box is that window's transient: the
+    // window manager keeps it above the window, a stay-on-top one included.
+    QMessageBox box(owner != nullptr ? owner->window() : nullptr);
+    box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption.isEmpty() ? ApplicationTitle() : caption);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);

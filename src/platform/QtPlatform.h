@@ -31,8 +31,8 @@ public:
     // DISPLAY or WAYLAND_DISPLAY is set, or a platform plugin is named).
     static bool DisplayAvailable();
 
-    MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
-                              const QString& caption) override;
+    MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
+                              MessageButtons buttons, const QString& caption) override;
     using Platform::showMessage;
 
     std::optional<QString> readSetting(const QString& application, const QString& section,

@@ -40,7 +40,9 @@ void frmStartup::Form_Load() {
     bool refused = false;
     RunStep([&] { refused = m_platform.anotherInstanceRunning(); });
     if (refused) {
-        RunStep([&] { m_platform.showMessage(AlreadyRunningMessage(), MessageIcon::Information); });
+        RunStep([&] {
+            m_platform.showMessage(nullptr, AlreadyRunningMessage(), MessageIcon::Information);
+        });
         modHelp::ExitApplication(m_forms);
         return;
     }

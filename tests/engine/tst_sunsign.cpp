@@ -68,53 +68,6 @@ private slots:
         }
     }
 
-    void boundaries_data() {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("sign");
-        QTest::addColumn<int>("row");
-        QTest::newRow("19 Jan") << 19 << "January"
-                                << "Capricorn" << 6;
-        QTest::newRow("20 Jan") << 20 << "January"
-                                << "Aquarius" << 6;
-        QTest::newRow("18 Feb") << 18 << "February"
-                                << "Aquarius" << 6;
-        QTest::newRow("19 Feb") << 19 << "February"
-                                << "Pisces" << 5;
-        QTest::newRow("29 Feb") << 29 << "February"
-                                << "Pisces" << 5;
-        QTest::newRow("20 Mar") << 20 << "March"
-                                << "Pisces" << 5;
-        QTest::newRow("21 Mar") << 21 << "March"
-                                << "Aries" << 4;
-        QTest::newRow("22 Jun") << 22 << "June"
-                                << "Cancer" << 1;
-        QTest::newRow("21 Jul") << 21 << "July"
-                                << "Leo" << 0;
-        QTest::newRow("23 Aug") << 23 << "August"
-                                << "Virgo" << 2;
-        QTest::newRow("20 Nov") << 20 << "November"
-                                << "Scorpio" << 4;
-        QTest::newRow("30 Nov") << 30 << "November"
-                                << "Sagittarius" << 5;
-        QTest::newRow("20 Dec") << 20 << "December"
-                                << "Sagittarius" << 5;
-        QTest::newRow("21 Dec") << 21 << "December"
-                                << "Capricorn" << 6;
-        QTest::newRow("31 Dec") << 31 << "December"
-                                << "Capricorn" << 6;
-    }
-    void boundaries() {
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(QString, sign);
-        QFETCH(int, row);
-        QCOMPARE(SunSignForDate(day, month), sign);
-        ChakraReading reading;
-        MakeReading(QString::number(day), month, QStringLiteral("1999"), reading);
-        QCOMPARE(reading.ChakraIndex, row);
-    }
-
     void yearIsStoredButChangesNothing() {
         ChakraReading early;
         ChakraReading late;
@@ -154,13 +107,6 @@ private slots:
         QCOMPARE(SignThreshold(1), 19);
         for (int m = 2; m < 12; ++m)
             QCOMPARE(SignThreshold(m), 21);
-    }
-
-    void everyChakraIsReached() {
-        QSet<int> rows;
-        for (const QString& sign : SunSignNames())
-            rows.insert(ChakraCatalogue::IndexOfName(ChakraForSign(sign).ChakraName).value_or(-1));
-        QCOMPARE(rows, (QSet<int>{0, 1, 2, 3, 4, 5, 6}));
     }
 };
 

@@ -38,6 +38,11 @@ QAccessibleInterface* Accessible(QObject* object) {
     return accessible;
 }
 
+// The address of a page of the maker's site, by its key as written.
+QString Page(const char* key) {
+    return modHelp::PageScriptAddress() + QStringLiteral("?page=") + QString::fromLatin1(key);
+}
+
 QString NameOf(QObject* object) {
     return Accessible(object)->text(QAccessible::Name);
 }
@@ -96,21 +101,24 @@ private slots:
             QWidget* label;
             QString name;
             FakePlatform* platform;
-            WebPageKey page;
+            const char* page;
         };
         const QList<Link> links{
             {main.window->Label14,
              QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit "
                             "Quillmoor Now."),
-             &main.platform, WebPageKey::HomePage},
-            {main.window->lblFullBrand, main.window->lblFullBrand->text(), &main.platform,
-             WebPageKey::FullyBranded},
+             &main.platform, "home-page"},
+            {main.window->lblFullBrand,
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                            "money online. Get this software fully branded for your website. "
+                            "Click here for more details."),
+             &main.platform, "fully-branded"},
             {about.lblHomePage, QStringLiteral("Click here to visit Quillmoor"), &aboutPlatform,
-             WebPageKey::HomePage},
+             "home-page"},
             {about.lblCoBrand, QStringLiteral("Click here for more details."), &aboutPlatform,
-             WebPageKey::FullyBranded},
+             "fully-branded"},
             {support.screen->lblGoToHome, QStringLiteral("Click Here To Visit Quillmoor Softwares"),
-             &support.platform, WebPageKey::QuillmoorSoftwares},
+             &support.platform, "quillmoorsoftwares"},
         };
         for (const Link& link : links) {
             const QByteArray where = link.label->objectName().toUtf8();
@@ -127,7 +135,7 @@ private slots:
             const qsizetype before = link.platform->openedAddresses.size();
             actions->doAction(QAccessibleActionInterface::pressAction());
             QCOMPARE(link.platform->openedAddresses.size(), before + 1);
-            QCOMPARE(link.platform->openedAddresses.constLast(), modHelp::PageAddress(link.page));
+            QCOMPARE(link.platform->openedAddresses.constLast(), Page(link.page));
         }
 
         // Only the promotion in front is a link anyone can reach.
@@ -182,13 +190,8 @@ private slots:
         QCOMPARE(w.centralWidget()->childAt(w.fraStep[1]->geometry().center())->window(), &w);
         QCOMPARE(NameOf(w.lblResult[0]), QStringLiteral("Sun Sign, Leo"));
         QCOMPARE(NameOf(w.lblResult[1]), QStringLiteral("Ruling Planet, The Sun"));
-        for (std::size_t i = 0; i < w.lblResult.size(); ++i) {
-            QLabel* value = w.lblResult.at(i);
-            QVERIFY(!value->text().isEmpty());
-            QCOMPARE(Accessible(value)->role(), QAccessible::StaticText);
-            QVERIFY2(NameOf(value).endsWith(QStringLiteral(", ") + value->text()),
-                     qPrintable(value->objectName()));
-        }
+        QCOMPARE(Accessible(w.lblResult[7])->role(), QAccessible::StaticText);
+        QCOMPARE(NameOf(w.lblResult[7]), QStringLiteral("Color, Violet"));
         QCOMPARE(NameOf(w.picChakra), QStringLiteral("Crown Chakra picture"));
     }
 
@@ -199,8 +202,7 @@ private slots:
         QTRY_VERIFY(main.window->mnuHelp->isVisible());
         QTest::keyClick(main.window->mnuHelp, Qt::Key_V);
         QTRY_VERIFY(!main.window->mnuHelp->isVisible());
-        QCOMPARE(main.platform.openedAddresses,
-                 QStringList{modHelp::PageAddress(WebPageKey::HomePage)});
+        QCOMPARE(main.platform.openedAddresses, QStringList{Page("home-page")});
     }
 
     void aboutBoxLinkIsReachedWithTabAndOpenedWithSpace() {
@@ -212,7 +214,7 @@ private slots:
         QTest::keyClick(about.cmdOK, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), about.lblHomePage);
         QTest::keyClick(about.lblHomePage, Qt::Key_Space);
-        QCOMPARE(platform.openedAddresses, QStringList{modHelp::PageAddress(WebPageKey::HomePage)});
+        QCOMPARE(platform.openedAddresses, QStringList{Page("home-page")});
         QVERIFY(about.isVisible());
         QCOMPARE(NameOf(about.Label2), QStringLiteral("Aurivane v1.20"));
         QVERIFY(NameOf(about.Label1).startsWith(QStringLiteral("Aurivane is a different")));
@@ -222,8 +224,8 @@ private slots:
     void supportScreenReadsItsTextsAndNamesItsBoxes() {
         SupportScreen s;
         QVERIFY(ShowActive(s.screen.data()));
-        QCOMPARE(NameOf(s.screen->Label2), frmNagScreen2::SupportMessages().at(2));
-        QCOMPARE(NameOf(s.screen->Label3), s.screen->Label3->text());
+        QVERIFY(NameOf(s.screen->Label2).startsWith(QStringLiteral("Quillmoor is a FREE online")));
+        QVERIFY(NameOf(s.screen->Label3).startsWith(QStringLiteral("If you have enjoyed")));
         QCOMPARE(Accessible(s.screen->Check1)->role(), QAccessible::CheckBox);
         QCOMPARE(NameOf(s.screen->Check1), QStringLiteral("Click Here To Visit Quillmoor Now"));
 
@@ -251,8 +253,7 @@ private slots:
         QTest::keyClick(p->txtMessage, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), s.screen->lblGoToHome);
         QTest::keyClick(s.screen->lblGoToHome, Qt::Key_Return);
-        QCOMPARE(s.platform.openedAddresses,
-                 QStringList{modHelp::PageAddress(WebPageKey::QuillmoorSoftwares)});
+        QCOMPARE(s.platform.openedAddresses, QStringList{Page("quillmoorsoftwares")});
     }
 
     void picturesComeFromTheDoubleSizeArtworkAtScaleTwo() {

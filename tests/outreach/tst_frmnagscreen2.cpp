@@ -1,3 +1,4 @@
+#include "TwipsLayout.h"
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -76,22 +78,90 @@ private slots:
     void picksOneOfFourMessages() {
         QFETCH(float, draw);
         QFETCH(int, index);
+        const QStringList messages{
+            "Quillmoor Softwares, such as this can be created and maintained only with your "
+            "support. The best way to support Quillmoor is to visit Quillmoor regularly and take "
+            "part in the discussions and other activities on the board.",
+            "Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and "
+            "other activities. These softwares cannot be supported and maintained, without you "
+            "regularly visiting Quillmoor",
+            "Quillmoor is a FREE online discussion forum for all things mystic. To help Quillmoor "
+            "develop and maintain this software visit Quillmoor regularly.",
+            "Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take "
+            "part in the various discussions and activites to help us maintain and develop more "
+            "Quillmoor Softwares."};
         Fixture f({draw});
         QCOMPARE(f.platform.seedCount, 1);
-        QCOMPARE(f.screen->Label2->text(), frmNagScreen2::SupportMessages().at(index));
+        QCOMPARE(f.screen->Label2->text(), messages.at(index));
     }
 
-    void messagesAreTheFourFixedTexts() {
-        const QStringList messages = frmNagScreen2::SupportMessages();
-        QCOMPARE(messages.size(), 4);
-        QVERIFY(messages[1].endsWith(QStringLiteral("without you regularly visiting Quillmoor")));
-        QVERIFY(messages[3].contains(QStringLiteral("various discussions and activites to help")));
+    void layoutAsDrawn_data() {
+        AddLayoutColumns();
+        AddPlace("picNagscreen2Icon", 360, 120, 540, 540);
+        AddPlace("lblNagScreen2Caption", 1080, 240);
+        AddPlace("Label2", 120, 840, 6975, 1095);
+        AddPlace("Check1", 30, 2040, 7185, 555);
+        AddPlace("cmdClose", 6000, 2760, 1245, 375);
+        AddPlace("Frame2", 120, 3240, 7065, 1455);
+        AddPlace("txtName", 85, 360, 3375, 285);
+        AddPlace("txtEmail", 3600, 360, 3375, 285);
+        AddPlace("txtFriendName", 85, 720, 3375, 285);
+        AddPlace("txtFriendEmail", 3600, 720, 3375, 285);
+        AddPlace("txtMessage", 4800, 3600, 1815, 495);
+        AddPlace("cmdSubmit", 1920, 1080, 3375, 285);
+        AddPlace("Frame6", 7320, 120, 3735, 4575);
+        AddPlace("Label3", 120, 360, 3495, 3855);
+        AddPlace("lblGoToHome", 75, 4250, 3585, 210);
+    }
+    void layoutAsDrawn() {
+        Fixture f;
+        CompareWithLayoutRow(*f.screen);
+    }
+
+    void fixedTexts_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Check1") << "Check1"
+                                << "Click Here To Visit Quillmoor Now";
+        QTest::newRow("cmdClose") << "cmdClose"
+                                  << "E&xit";
+        QTest::newRow("Frame2") << "Frame2"
+                                << "Refer A Friend";
+        QTest::newRow("cmdSubmit") << "cmdSubmit"
+                                   << "Refer A Friend &Now";
+        QTest::newRow("Frame6") << "Frame6"
+                                << "Download Quillmoor Softwares";
+        QTest::newRow("lblGoToHome") << "lblGoToHome"
+                                     << "Click Here To Visit Quillmoor Softwares";
+        QTest::newRow("Label3")
+            << "Label3"
+            << QStringLiteral(
+                   "If you have enjoyed this software you will surely be interested in our other "
+                   "Quillmoor Softwares. From a single software, we have now grown to become the "
+                   "world\u2019s largest resource of quillmoor softwares. Be it astrology, "
+                   "psychic, "
+                   "tarot, numerology or occult, we have programs in all fields thus giving our "
+                   "users a wide choice depending on their interests.") +
+                   QString(61, u' ') +
+                   "All the programs in the Quillmoor Softwares suite are simple and easy to use. "
+                   "They are not only fun to use but also very informative. Try them out today and "
+                   "share your experience with your friends and family. ";
+    }
+    void fixedTexts() {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        Fixture f;
+        const QWidget* widget = f.screen->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        const char* property = qobject_cast<const QGroupBox*>(widget) ? "title" : "text";
+        QCOMPARE(widget->property(property).toString(), text);
     }
 
     void loadsWithBorrowedIconOnTop() {
         Fixture f;
         QCOMPARE(f.screen->windowTitle(), QStringLiteral("Aurivane v1.20"));
         QCOMPARE(f.screen->lblNagScreen2Caption->text(), QStringLiteral("Aurivane v1.20"));
+        QCOMPARE(f.screen->lblNagScreen2Caption->font().pointSizeF(), 18.0);
         const QImage expected = distinctIcon().pixmap(32, 32).toImage();
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
         QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
@@ -111,7 +181,7 @@ private slots:
         Fixture f;
         QVERIFY(f.showActive());
         QVERIFY(!f.screen->Check1->isChecked());
-        const QString home = modHelp::PageAddress(WebPageKey::HomePage);
+        const QString home = modHelp::PageScriptAddress() + QStringLiteral("?page=home-page");
         for (int click = 1; click <= 2; ++click) {
             if (byKeyboard) {
                 f.screen->Check1->setFocus();
@@ -129,7 +199,8 @@ private slots:
         QVERIFY(f.showActive());
         QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
         QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
-        const QString page = modHelp::PageAddress(WebPageKey::QuillmoorSoftwares);
+        const QString page =
+            modHelp::PageScriptAddress() + QStringLiteral("?page=quillmoorsoftwares");
         QCOMPARE(f.platform.openedAddresses, (QStringList{page, page}));
     }
 
@@ -272,6 +343,7 @@ private slots:
         for (const FakePlatform::Message& message : f.platform.messages) {
             QCOMPARE(message.text, QStringLiteral("Email Address Cannot Contain Space"));
             QCOMPARE(message.icon, MessageIcon::Critical);
+            QCOMPARE(message.owner.data(), f.screen.data());
         }
     }
 
@@ -291,6 +363,9 @@ private slots:
         QTest::addColumn<QString>("message");     // empty: the referral goes out
         const QString proper = QStringLiteral("Please Enter Proper Email Address");
         QTest::newRow("untouched panel") << QStringList() << proper;
+        QTest::newRow("both addresses emptied")
+            << QStringList{QStringLiteral("Ann"), QString(), QStringLiteral("Bob"), QString()}
+            << QStringLiteral("Please Enter Distinct Email Addresses");
         QTest::newRow("same address")
             << QStringList{QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QString(),
                            QStringLiteral(" a@b.c ")}
@@ -335,6 +410,7 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(f.platform.messageTexts(), QStringList{message});
             QCOMPARE(f.platform.messages.first().icon, MessageIcon::Critical);
+            QCOMPARE(f.platform.messages.first().owner.data(), f.screen.data());
             QVERIFY(f.platform.openedAddresses.isEmpty());
             return;
         }

@@ -106,7 +106,7 @@ private slots:
         }
         modTellAFriend::Values() = values;
 
-        modTellAFriend::SubmitReferral(platform);
+        modTellAFriend::SubmitReferral(platform, nullptr);
 
         if (message.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());

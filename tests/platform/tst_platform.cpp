@@ -1,11 +1,14 @@
-#include "platform/FakePlatform.h"
 #include "platform/QtPlatform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace aurivane;
 
@@ -31,13 +34,6 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, rounded);
         QCOMPARE(Platform::RoundHalfEven(value), rounded);
-    }
-
-    void daysBetweenCountsMidnights() {
-        const QDate today(2026, 12, 8);
-        QCOMPARE(Platform::DaysBetween(today, today.addDays(-15)), -15);
-        QCOMPARE(Platform::DaysBetween(today, today.addDays(14)), 14);
-        QCOMPARE(Platform::DaysBetween(QDate(2026, 2, 28), QDate(2026, 3, 1)), 1);
     }
 
     void drawsStayBelowOne() {
@@ -82,18 +78,6 @@ private slots:
                  std::optional<QString>(value));
     }
 
-    void settingsWriteReportsAFolderItCannotUse() {
-        QTemporaryDir dir;
-        // A file where the settings folder should be.
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QtPlatform platform;
-        platform.setSettingsFile(dir.filePath(QStringLiteral("blocker/store.ini")));
-        QVERIFY(!platform.writeSetting(QStringLiteral("a"), QStringLiteral("Settings"),
-                                       QStringLiteral("k"), QStringLiteral("v")));
-    }
-
     void lockNamingOurOwnProcessIsStale() {
         QTemporaryDir dir;
         // A lock file left behind by an earlier process that had our id.
@@ -120,49 +104,60 @@ private slots:
         QVERIFY(!platform.anotherInstanceRunning()); // the answer stays fixed
     }
 
-    void missingLockFolderIsCreated() {
+    void liveLockHoldsHoweverOldItIs() {
         QTemporaryDir dir;
         QtPlatform platform;
-        platform.setLockDirectory(dir.filePath(QStringLiteral("a/b/c")));
-        QVERIFY(!platform.anotherInstanceRunning());
-        QVERIFY(QFileInfo::exists(dir.filePath(
-            QStringLiteral("a/b/c/") + platform.programBaseName() + QStringLiteral(".lock"))));
+        platform.setLockDirectory(dir.path());
+        QProcess holder;
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(holder.waitForStarted());
+        {
+            QFile lock(dir.filePath(platform.programBaseName() + QStringLiteral(".lock")));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(QByteArray::number(holder.processId()) + "\nsleep\n" +
+                       QSysInfo::machineHostName().toUtf8() + "\n");
+            QVERIFY(lock.flush());
+            // Written an hour ago: far past any age after which a lock
+            // would count as left behind.
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+        const bool refused = platform.anotherInstanceRunning();
+        holder.kill();
+        holder.waitForFinished();
+        QVERIFY(refused);
     }
 
-    void unusableLockFolderLetsTheProgramRun() {
+    void lockFolderFallsBackWhenRuntimeFolderIsNoFolder_data() {
+        QTest::addColumn<QString>("runtime"); // under a temporary folder; "" leaves it unset
+        QTest::addColumn<bool>("used");
+        QTest::newRow("folder") << "run" << true;
+        QTest::newRow("a file") << "file" << false;
+        QTest::newRow("missing") << "nowhere" << false;
+        QTest::newRow("unset") << "" << false;
+    }
+    void lockFolderFallsBackWhenRuntimeFolderIsNoFolder() {
+        QFETCH(QString, runtime);
+        QFETCH(bool, used);
         QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QtPlatform platform;
-        platform.setLockDirectory(blocker.fileName() + QStringLiteral("/sub"));
-        QVERIFY(!platform.anotherInstanceRunning());
-    }
-
-    void fakeScriptsAndRecords() {
-        FakePlatform fake;
-        fake.answers = {MessageAnswer::Yes};
-        QStringList seen;
-        fake.onMessage = [&](const FakePlatform::Message& m) { seen << m.text; };
-        QCOMPARE(
-            fake.showMessage(QStringLiteral("q"), MessageIcon::Information, MessageButtons::YesNo),
-            MessageAnswer::Yes);
-        QCOMPARE(
-            fake.showMessage(QStringLiteral("q2"), MessageIcon::Information, MessageButtons::YesNo),
-            MessageAnswer::No);
-        QCOMPARE(fake.showMessage(QStringLiteral("n"), MessageIcon::Critical), MessageAnswer::Ok);
-        QCOMPARE(seen, (QStringList{"q", "q2", "n"}));
-        QCOMPARE(fake.messages.at(2).caption, QStringLiteral("Aurivane"));
-        QCOMPARE(fake.messages.at(2).icon, MessageIcon::Critical);
-
-        fake.draws = {0.25F};
-        QCOMPARE(fake.nextRandom(), 0.25F);
-        QCOMPARE(fake.nextRandom(), 0.0F);
-
-        fake.settingsReadFails = true;
-        QCOMPARE(fake.readSetting(QStringLiteral("a"), QStringLiteral("s"), QStringLiteral("n"),
-                                  QString()),
-                 std::nullopt);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const std::optional<QByteArray> saved =
+            qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+                ? std::optional<QByteArray>(qgetenv("XDG_RUNTIME_DIR"))
+                : std::nullopt;
+        qputenv("XDG_RUNTIME_DIR", dir.filePath(runtime).toUtf8());
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        const QString folder = QtPlatform::DefaultLockDirectory();
+        if (saved)
+            qputenv("XDG_RUNTIME_DIR", *saved);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        const QString fallback =
+            QDir::tempPath() + QStringLiteral("/aurivane-") + QString::number(::getuid());
+        QCOMPARE(folder, used ? dir.filePath(runtime) : fallback);
     }
 };
 

@@ -2,9 +2,13 @@
 """Starts the real aurivane program on a private X display and checks what
 only a real process shows: the single-instance lock, the settings file, the
 address the browser launcher receives, the hand-over to the support screen
-and the exit status.
+the exit status, and under a real window manager (openbox) the stacking of
+the support screen and its message boxes.
 
-Usage: aurivane_process.py <path to aurivane> <scenario>
+Usage: aurivane_process.py <path to aurivane> <scenario> [2030]
+
+With "2030" the program runs with its clock moved to 10 January 2030
+(libfaketime): a year ending in 0, whose shifted "0" is U+0085.
 
 Every wait is bounded; a scenario that cannot finish fails instead of
 hanging. Needs Xvfb and xdotool; talks to the X server through libX11 to
@@ -13,6 +17,7 @@ close windows the way a window frame does (WM_DELETE_WINDOW).
 
 import ctypes
 import datetime
+import glob
 import os
 import re
 import shutil
@@ -30,6 +35,10 @@ MAIN_TITLE = "Aurivane v1.20"
 MESSAGE_TITLE = "Aurivane"
 SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
 EXIT_BUTTON_CENTRE = (441, 196)  # "E&xit": 6000, 2760, 1245 x 375 twips
+# In the refer-a-friend frame at 120, 3240 twips:
+SUBMIT_BUTTON_CENTRE = (248, 297)  # "Refer A Friend &Now": 1920, 1080, 3375 x 285
+EMAIL_BOX_CENTRE = (360, 249)  # txtEmail: 3600, 360, 3375 x 285
+FAKE_TODAY = datetime.date(2030, 1, 10)
 
 
 class Failure(Exception):
@@ -166,6 +175,10 @@ class World:
             f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened_log)
         os.chmod(opener, 0o755)
         self.processes = []
+        self.fake_today = None
+
+    def today(self):
+        return self.fake_today or datetime.date.today()
 
     def _folder(self, name):
         path = os.path.join(self.root, name)
@@ -174,7 +187,10 @@ class World:
 
     @property
     def settings_file(self):
-        return os.path.join(self.config, "aurivane", "aurivane.conf")
+        return self.settings_file_of("aurivane")
+
+    def settings_file_of(self, program_name):
+        return os.path.join(self.config, program_name, program_name + ".conf")
 
     def environment(self, **changes):
         env = {
@@ -188,6 +204,11 @@ class World:
             "LC_ALL": "en_US.UTF-8",
             "NO_AT_BRIDGE": "1",
         }
+        if self.fake_today:
+            env["LD_PRELOAD"] = faketime_library()
+            env["FAKETIME"] = "@%s 12:00:00" % self.fake_today.isoformat()
+            # The sanitizer runtime wants to be loaded first; here it cannot.
+            env["ASAN_OPTIONS"] = "verify_asan_link_order=0"
         for key, value in changes.items():
             if value is None:
                 env.pop(key, None)
@@ -195,8 +216,8 @@ class World:
                 env[key] = value
         return env
 
-    def start(self, preexec=None, **changes):
-        process = subprocess.Popen([self.program], env=self.environment(**changes),
+    def start(self, preexec=None, program=None, **changes):
+        process = subprocess.Popen([program or self.program], env=self.environment(**changes),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                                    preexec_fn=preexec)
         self.processes.append(process)
@@ -238,19 +259,27 @@ def ini_key(text):
                    else "%%%02X" % ord(ch) for ch in text)
 
 
-def read_duration(world):
+def faketime_library():
+    found = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+    check(found, "libfaketime is not installed")
+    return found[0]
+
+
+def read_duration(world, program_name="aurivane"):
     """The decoded "Duration" of the settings file, or None."""
-    if not os.path.exists(world.settings_file):
+    path = world.settings_file_of(program_name)
+    if not os.path.exists(path):
         return None
-    with open(world.settings_file, encoding="utf-8") as f:
-        # Not splitlines(): the shifted digit 0 is U+0085, a line break to Python.
+    with open(path, encoding="utf-8") as f:
+        # Split on "\n" only and strip nothing: the shifted digit 0 is U+0085,
+        # which splitlines() and strip() take for a line break and a blank.
         lines = f.read().split("\n")
     check("[Settings]" in lines, "no [Settings] section in " + repr(lines))
     wanted = ini_key(shift("Duration", 85))
     for line in lines:
         name, sep, value = line.partition("=")
-        if sep and name.strip() == wanted:
-            return shift(value.strip(), -85)
+        if sep and name == wanted:
+            return shift(value, -85)
     return None
 
 
@@ -313,11 +342,11 @@ def refused(display, process):
 # --- scenarios ---------------------------------------------------------------
 
 def first_start_and_orderly_end(world, display):
-    before = datetime.date.today()
+    before = world.today()
     app = world.start()
     window = main_window(display, app)
     stored = wait_for("the reminder date", lambda: read_duration(world))
-    after = datetime.date.today()
+    after = world.today()
     check(stored in (short_date(before), short_date(after)),
           "stored date %r is not today" % stored)
     check(world.opened() == [], "the first start opened %r" % world.opened())
@@ -382,28 +411,6 @@ def lock_naming_own_pid(world, display):
     refused(display, world.start())
 
 
-def simultaneous_starts(world, display):
-    a = world.start()
-    b = world.start()
-
-    def settled():
-        states = []
-        for p in (a, b):
-            if display.windows(p.pid, MAIN_TITLE):
-                states.append("main")
-            elif display.windows(p.pid, MESSAGE_TITLE):
-                states.append("refused")
-            else:
-                return None
-        return states
-    states = wait_for("both starts to settle", settled)
-    check(sorted(states) == ["main", "refused"], "starts ended up as %r" % states)
-    loser = a if states[0] == "refused" else b
-    winner = b if loser is a else a
-    refused(display, loser)
-    check(winner.poll() is None, "the running instance ended")
-
-
 def lock_folder_created(world, display):
     temp = os.path.join(world.root, "tmp")
     os.makedirs(temp)
@@ -417,7 +424,7 @@ def lock_folder_created(world, display):
 
 
 def reminder_yes_opens_download_page(world, display):
-    old = datetime.date.today() - datetime.timedelta(days=15)
+    old = world.today() - datetime.timedelta(days=15)
     write_duration(world, short_date(old))
     app = world.start()
     question = message_box(display, app)
@@ -431,7 +438,7 @@ def reminder_yes_opens_download_page(world, display):
     address = urllib.parse.urlsplit(opened[0])
     check(address.path.endswith("/aurivane/ssd.php") and address.query == "page=download-web-page",
           "opened %r" % opened[0])
-    today = datetime.date.today()
+    today = world.today()
     check(read_duration(world) in (short_date(today), short_date(old + datetime.timedelta(15))),
           "stored %r" % read_duration(world))
 
@@ -510,10 +517,10 @@ def config_home_under_file(world, display):
 def odd_duration(stored, question):
     def scenario(world, display):
         write_stored_duration(world, stored)
-        before = datetime.date.today()
+        before = world.today()
         app = world.start()
         window = reach_main_window(display, app, question)
-        check(read_duration(world) in (short_date(before), short_date(datetime.date.today())),
+        check(read_duration(world) in (short_date(before), short_date(world.today())),
               "stored %r instead of today" % read_duration(world))
         end_via_support_screen(display, app, window)
         check(world.opened() == [], "opened %r" % world.opened())
@@ -571,12 +578,116 @@ def twenty_simultaneous_starts(world, display):
     end_via_support_screen(display, winners[0], display.windows(winners[0].pid, MAIN_TITLE)[0])
 
 
+# --- under a real window manager ---------------------------------------------
+
+class WindowManager:
+    """openbox on the private display, and what it says about the windows."""
+
+    def __init__(self, world, display):
+        from Xlib import display as xdisplay  # python3-xlib
+        self.x = xdisplay.Display(display.name)
+        self.root = self.x.screen().root
+        world.processes.append(subprocess.Popen(
+            ["openbox", "--sm-disable"], env=world.environment(),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        wait_for("openbox", lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
+
+    def _property(self, window, name):
+        from Xlib import X
+        reply = window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType)
+        return list(reply.value) if reply else []
+
+    def stacking(self):
+        """Managed windows, bottom to top."""
+        return self._property(self.root, "_NET_CLIENT_LIST_STACKING")
+
+    def keeps_above(self, window):
+        state = self._property(self.x.create_resource_object("window", window), "_NET_WM_STATE")
+        return self.x.intern_atom("_NET_WM_STATE_ABOVE") in state
+
+    def screenshot(self, window):
+        """Where `window` lies, and the screen's pixels there, whatever
+        covers it."""
+        from Xlib import X
+        win = self.x.create_resource_object("window", window)
+        geometry = win.get_geometry()
+        origin = win.translate_coords(self.root, 0, 0)
+        return (origin.x, origin.y), self.root.get_image(
+            -origin.x, -origin.y, geometry.width, geometry.height, X.ZPixmap, 0xffffffff).data
+
+
+def box_above_support_screen(display, wm, app, support, action):
+    """Does `action`, waits for the message box it brings and checks that
+    the box stands above the support screen and shows on the screen; then
+    closes it with Return."""
+    def settled():  # placed and painted: clicks land where they are aimed
+        first = wm.screenshot(support)
+        time.sleep(0.3)
+        return first if wm.screenshot(support) == first else None
+    covered = wait_for("the support screen to settle", settled)[1]
+    action()
+    box = message_box(display, app)
+    try:
+        wait_for("the message box above the support screen", lambda: box in wm.stacking() and
+                 wm.stacking().index(box) > wm.stacking().index(support))
+    except Failure:
+        raise Failure("stacking, bottom to top: %r; box %d, support screen %d"
+                      % (wm.stacking(), box, support))
+    check(wm.screenshot(support)[1] != covered, "the support screen looks as before the box")
+    display.xdotool("windowfocus", "--sync", str(box))
+    display.xdotool("key", "--clearmodifiers", "Return")
+    wait_for("the box to close", lambda: not display.windows(app.pid, MESSAGE_TITLE))
+
+
+def support_screen_messages_on_top(world, display):
+    wm = WindowManager(world, display)
+    app = world.start()
+    display.close_window(main_window(display, app))
+    support = wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0]
+    wait_for("the support screen kept above", lambda: wm.keeps_above(support))
+    # An untouched panel: "Please Enter Proper Email Address".
+    box_above_support_screen(display, wm, app, support,
+                             lambda: display.click(support, *SUBMIT_BUTTON_CENTRE))
+    # A space typed into an e-mail box: "Email Address Cannot Contain Space".
+    before_click = wm.screenshot(support)[1]
+    display.click(support, *EMAIL_BOX_CENTRE)
+    wait_for("the e-mail box emptied", lambda: wm.screenshot(support)[1] != before_click)
+    box_above_support_screen(display, wm, app, support,
+                             lambda: display.xdotool("key", "--clearmodifiers", "space"))
+    check(wm.keeps_above(support), "the support screen is no longer kept above")
+    # The screen reacts again: its "E&xit" ends the program.
+    display.click(support, *EXIT_BUTTON_CENTRE)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+    check(world.opened() == [], "opened %r" % world.opened())
+
+
+def copy_has_its_own_store_and_lock(world, display):
+    copy = os.path.join(world.root, "renamed", "quillmoor-reading")
+    os.makedirs(os.path.dirname(copy))
+    shutil.copy2(world.program, copy)
+    earlier = short_date(world.today() - datetime.timedelta(days=3))
+    write_duration(world, earlier)
+    first = world.start()
+    main_window(display, first)
+    second = world.start(program=copy)
+    main_window(display, second)
+    check(not display.windows(second.pid, MESSAGE_TITLE), "the renamed copy was refused")
+    check(wait_for("the copy's date", lambda: read_duration(world, "quillmoor-reading"))
+          == short_date(world.today()), "the copy stored %r" % read_duration(world, "quillmoor-reading"))
+    check(read_duration(world) == earlier, "the copy changed the first program's date")
+    for name in ("aurivane.lock", "quillmoor-reading.lock"):
+        check(os.path.exists(os.path.join(world.runtime, name)), "no " + name)
+    refused(display, world.start(program=copy))
+    for app in (second, first):
+        end_via_support_screen(display, app, main_window(display, app))
+
+
 SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "support_screen_closed_by_frame": support_screen_closed_by_frame,
     "second_instance_refused": second_instance_refused,
     "lock_naming_own_pid": lock_naming_own_pid,
-    "simultaneous_starts": simultaneous_starts,
     "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
@@ -594,19 +705,24 @@ SCENARIOS = {
     "lock_folder_unwritable": lock_folder_unwritable,
     "lock_path_is_folder": lock_path_is_folder,
     "twenty_simultaneous_starts": twenty_simultaneous_starts,
+    "support_screen_messages_on_top": support_screen_messages_on_top,
+    "copy_has_its_own_store_and_lock": copy_has_its_own_store_and_lock,
 }
 
 
 def main(argv):
-    if len(argv) != 3 or argv[2] not in SCENARIOS:
-        print("usage: %s <aurivane> {%s}" % (argv[0], ",".join(SCENARIOS)), file=sys.stderr)
+    if len(argv) not in (3, 4) or argv[2] not in SCENARIOS or argv[3:] not in ([], ["2030"]):
+        print("usage: %s <aurivane> {%s} [2030]" % (argv[0], ",".join(SCENARIOS)),
+              file=sys.stderr)
         return 2
-    for tool in ("Xvfb", "xdotool"):
+    for tool in ("Xvfb", "xdotool", "openbox"):
         if shutil.which(tool) is None:
             print("SKIP: %s is not installed" % tool)
             return 77
     display = Display()
     world = World(os.path.abspath(argv[1]), display)
+    if argv[3:]:
+        world.fake_today = FAKE_TODAY
     try:
         SCENARIOS[argv[2]](world, display)
     except Failure as failure:

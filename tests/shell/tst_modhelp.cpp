@@ -96,66 +96,6 @@ private slots:
                  std::optional<QString>(QString()));
     }
 
-    void storeFailuresReachTheCaller() {
-        FakePlatform platform;
-        platform.settingsReadFails = true;
-        platform.settingsWriteFails = true;
-        QVERIFY(!modHelp::GetSetting(platform, QStringLiteral("Duration")).has_value());
-        QVERIFY(!modHelp::SaveSetting(platform, QStringLiteral("Duration"), QStringLiteral("x")));
-    }
-
-    // Two forms whose unload handlers call ExitApplication themselves, as
-    // the start-up form and the support screen do, plus one that does not.
-    void exitUnloadsInLoadOrderEachHandlerOnce_data() {
-        QTest::addColumn<int>("caller"); // -1: a plain call, else that form's handler
-        QTest::newRow("exit button") << -1;
-        QTest::newRow("first form closing itself") << 0;
-        QTest::newRow("last form closing itself") << 2;
-    }
-    void exitUnloadsInLoadOrderEachHandlerOnce() {
-        QFETCH(int, caller);
-        FakePlatform platform;
-        Forms forms(platform);
-        QWidget first;
-        QWidget plain;
-        QWidget last;
-        QStringList ran;
-        forms.loaded(
-            &first,
-            [&] {
-                ran << QStringLiteral("first");
-                modHelp::ExitApplication(forms);
-            },
-            false);
-        forms.loaded(
-            &plain, [&] { ran << QStringLiteral("plain"); }, false);
-        forms.loaded(
-            &last,
-            [&] {
-                ran << QStringLiteral("last");
-                modHelp::ExitApplication(forms);
-            },
-            false);
-
-        if (caller < 0)
-            modHelp::ExitApplication(forms);
-        else
-            forms.unload(caller == 0 ? &first : &last);
-
-        if (caller == 2)
-            QCOMPARE(ran, (QStringList{QStringLiteral("last"), QStringLiteral("first"),
-                                       QStringLiteral("plain")}));
-        else
-            QCOMPARE(ran, (QStringList{QStringLiteral("first"), QStringLiteral("plain"),
-                                       QStringLiteral("last")}));
-        QCOMPARE(platform.endedWith, QList<int>{0});
-
-        // Once ended, a further call does nothing.
-        modHelp::ExitApplication(forms);
-        QCOMPARE(ran.size(), 3);
-        QCOMPARE(platform.endedWith, QList<int>{0});
-    }
-
     void exitGoesOnPastAFailingHandler() {
         FakePlatform platform;
         Forms forms(platform);
