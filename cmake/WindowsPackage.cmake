@@ -64,7 +64,7 @@ set(CPACK_PACKAGE_EXECUTABLES "aurivane;Aurivane")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/packaging/windows/notice.txt")
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_NSIS_PACKAGE_NAME "Aurivane ${AURIVANE_RELEASE_VERSION}")
+set(CPACK_NSIS_PACKAGE_NAME "Aurivane")
 set(CPACK_NSIS_DISPLAY_NAME "Aurivane")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON "${AURIVANE_RC_ICON}")
@@ -74,6 +74,10 @@ set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_NSIS_HELP_LINK "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A 64-bit installer for a 64-bit program: it needs no 32-bit subsystem and
+# writes to the same registry view and Program Files folder as the program.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN "aurivane.exe")
 
 set(CPACK_GENERATOR "NSIS;ZIP")

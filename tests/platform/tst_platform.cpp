@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#if defined(Q_OS_UNIX)
 #include <unistd.h>
+#endif
 
 using namespace aurivane;
 
@@ -155,9 +158,15 @@ private slots:
             qputenv("XDG_RUNTIME_DIR", *saved);
         else
             qunsetenv("XDG_RUNTIME_DIR");
+#if defined(Q_OS_UNIX)
         const QString fallback =
             QDir::tempPath() + QStringLiteral("/aurivane-") + QString::number(::getuid());
         QCOMPARE(folder, used ? dir.filePath(runtime) : fallback);
+#else
+        // Windows keeps its locks in the user's own temporary folder.
+        Q_UNUSED(used);
+        QCOMPARE(folder, QStandardPaths::writableLocation(QStandardPaths::TempLocation));
+#endif
     }
 };
 
