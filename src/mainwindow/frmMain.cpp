@@ -514,8 +514,12 @@ void frmMain::ShowReading(const ChakraReading& reading) {
         RunStep([this, &values, i] {
             QLabel* value = lblResult.at(i);
             value->setText(values.at(i));
-            if (!value->wordWrap())
+            if (value->wordWrap()) {
+                value->setFont(Verdana(8.25));
+                ShrinkWrappedFontToFit(*value);
+            } else {
                 value->adjustSize();
+            }
             value->setAccessibleName(QString::fromUtf16(ResultRows.at(i).caption) +
                                      QStringLiteral(", ") + values.at(i));
         });

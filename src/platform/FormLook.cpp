@@ -35,14 +35,34 @@ QFont Verdana(double points, bool bold, bool underline) {
     return Font(QStringLiteral("Verdana"), points, bold, underline);
 }
 
-void ShrinkFontToFit(QLabel& label) {
+namespace {
+
+// Steps the label's font down in quarter points, to 6 points at the least,
+// while `tooBig` says the text in that font does not fit.
+template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
     QFont font = label.font();
     constexpr double SmallestPoints = 6.0;
-    const int room = label.contentsRect().width();
-    while (QFontMetrics(font).horizontalAdvance(label.text()) > room &&
-           font.pointSizeF() - 0.25 >= SmallestPoints)
+    while (tooBig(QFontMetrics(font)) && font.pointSizeF() - 0.25 >= SmallestPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label.setFont(font);
+}
+
+} // namespace
+
+void ShrinkFontToFit(QLabel& label) {
+    const int room = label.contentsRect().width();
+    ShrinkFontWhile(label, [&label, room](const QFontMetrics& metrics) {
+        return metrics.horizontalAdvance(label.text()) > room;
+    });
+}
+
+void ShrinkWrappedFontToFit(QLabel& label) {
+    const QRect room = label.contentsRect();
+    ShrinkFontWhile(label, [&label, room](const QFontMetrics& metrics) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20),
+                                                  Qt::TextWordWrap, label.text());
+        return needed.width() > room.width() || needed.height() > room.height();
+    });
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -30,6 +30,10 @@ QFont Verdana(double points, bool bold = false, bool underline = false);
 // Makes a one-line label's font smaller, in quarter points, until its text
 // fits its width, so that nothing of it is cut off.
 void ShrinkFontToFit(QLabel& label);
+// The same for a label that wraps its text at word boundaries: smaller until
+// every line fits inside the label's box. Faces differ from one system to
+// the next, and a text that fits in one may need a line more in another.
+void ShrinkWrappedFontToFit(QLabel& label);
 
 // Moves a top-level window to the centre of its screen.
 void CentreOnScreen(QWidget& window);
