@@ -1,11 +1,11 @@
 #include "frmAbout.h"
 
 #include "ChakraPictures.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QApplication>
 #include <QIcon>

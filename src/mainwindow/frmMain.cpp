@@ -4,14 +4,14 @@
 #include "MainWindowHost.h"
 #include "engine/ChakraCatalogue.h"
 #include "engine/SunSign.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
+#include "formkit/LinkAccessibility.h"
 #include "frmAbout.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
 #include "platform/Forms.h"
-#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "ReferAFriendPanel.h"
 
+#include "formkit/FormLook.h"
 #include "modTellAFriend.h"
-#include "platform/FormLook.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 

@@ -1,12 +1,12 @@
 #include "frmNagScreen2.h"
 
 #include "ReferAFriendPanel.h"
-#include "WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "modTellAFriend.h"
 
-#include "WebPageLauncher.h"
 #include "platform/Platform.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QUrl>
 

@@ -4,16 +4,16 @@
 // double-size artwork while every layout size stays as it is at scale 1.
 
 #include "engine/ChakraCatalogue.h"
+#include "formkit/ClickableLabel.h"
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "resources.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QAccessible>
 #include <QApplication>

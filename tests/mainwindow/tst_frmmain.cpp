@@ -1,14 +1,14 @@
 #include "TwipsLayout.h"
 #include "engine/ChakraTexts.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
-#include "platform/FormLook.h"
 #include "platform/Forms.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,10 +1,10 @@
 #include "TwipsLayout.h"
+#include "formkit/ClickableLabel.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/ClickableLabel.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "outreach/WebPageLauncher.h"
 #include "outreach/modTellAFriend.h"
 #include "platform/FakePlatform.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
+#include "app/frmStartup.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
-#include "shell/frmStartup.h"
 
 #include <QApplication>
 

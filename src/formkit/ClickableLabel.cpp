@@ -1,6 +1,6 @@
 #include "ClickableLabel.h"
 
-#include "platform/LinkAccessibility.h"
+#include "formkit/LinkAccessibility.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "outreach/UpdateReminder.h"
-#include "outreach/WebPageLauncher.h"
 #include "platform/FakePlatform.h"
+#include "shell/UpdateReminder.h"
+#include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
 
 #include <QTest>

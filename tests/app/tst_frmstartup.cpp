@@ -1,9 +1,9 @@
+#include "app/frmStartup.h"
 #include "mainwindow/frmMain.h"
-#include "outreach/UpdateReminder.h"
 #include "outreach/frmNagScreen2.h"
 #include "platform/FakePlatform.h"
 #include "platform/Forms.h"
-#include "shell/frmStartup.h"
+#include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
