@@ -10,10 +10,10 @@
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "resources.h"
 #include "shell/WebPageLauncher.h"
+#include "support/Fixtures.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -55,12 +55,6 @@ QImage Normalised(const QPixmap& pixmap) {
 QImage DoubleSizeArtwork(const QString& path) {
     const qsizetype dot = path.lastIndexOf(u'.');
     return Normalised(QPixmap(path.left(dot) + QStringLiteral("@2x") + path.mid(dot)));
-}
-
-template <typename Form> bool ShowActive(Form* form) {
-    form->show();
-    form->activateWindow();
-    return QTest::qWaitForWindowActive(form);
 }
 
 // A support screen after a hidden first form, as the program shows it.

@@ -1,4 +1,3 @@
-#include "TwipsLayout.h"
 #include "engine/ChakraTexts.h"
 #include "formkit/ClickableLabel.h"
 #include "formkit/FormLook.h"
@@ -6,9 +5,10 @@
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
+#include "support/TwipsLayout.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,11 +1,11 @@
-#include "TwipsLayout.h"
 #include "formkit/ClickableLabel.h"
 #include "outreach/ReferAFriendPanel.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
+#include "support/Fixtures.h"
+#include "support/TwipsLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,11 +51,7 @@ struct Fixture {
     }
     ~Fixture() { delete screen.data(); }
 
-    bool showActive() {
-        screen->show();
-        screen->activateWindow();
-        return QTest::qWaitForWindowActive(screen);
-    }
+    bool showActive() { return ShowActive(screen.data()); }
     ReferAFriendPanel* panel() const { return screen->Frame2; }
 };
 

@@ -1,6 +1,6 @@
 #include "outreach/modTellAFriend.h"
-#include "platform/FakePlatform.h"
 #include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
 
 #include <QTest>
 

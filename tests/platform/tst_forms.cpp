@@ -1,5 +1,5 @@
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "support/FakePlatform.h"
 
 #include <QPointer>
 #include <QTest>
