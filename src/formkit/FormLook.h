@@ -44,6 +44,11 @@ inline const QColor Cyan{0, 255, 255};
 inline const QColor NameBoxBackground{128, 64, 64};
 inline const QColor AboutText{255, 192, 192};
 inline const QColor AboutLink{103, 203, 255};
+inline const QColor White{255, 255, 255};
+inline const QColor Black{0, 0, 0};
+inline const QColor Navy{0, 0, 128};
+inline const QColor LinkBlue{0, 0, 192};
+inline const QColor Yellow{255, 255, 0};
 
 // Text colour of a widget without touching its background.
 void SetTextColour(QWidget& widget, const QColor& colour);

@@ -4,6 +4,7 @@
 #include "formkit/ClickableLabel.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
 
@@ -43,7 +44,7 @@ void SetupLink(ClickableLabel* link, const QString& objectName, const QString& t
 frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_forms(forms) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Aurivane v1.20"));
+    setWindowTitle(Platform::TitleWithVersion());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -62,7 +63,7 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     picIcon->adjustSize();
     picIcon->setAccessibleName(QStringLiteral("Aurivane icon"));
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Aurivane v1.20"));
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), Platform::TitleWithVersion());
     Label2->setFont(Verdana(14.25, true));
     SetTextColour(*Label2, AboutLink);
     Label2->move(TwipsPoint(720, 150));

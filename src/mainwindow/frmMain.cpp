@@ -91,7 +91,7 @@ void SetListColours(QWidget& list) {
 void SetButtonFace(QPushButton& button) {
     QPalette palette = button.palette();
     palette.setColor(QPalette::Button, LightBlue);
-    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Black);
     button.setPalette(palette);
     button.setAutoDefault(false);
     button.setDefault(false);
@@ -159,7 +159,7 @@ constexpr int DecorationBottom = 5250;
 frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_forms(forms), m_host(host) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Aurivane v1.20"));
+    setWindowTitle(Platform::TitleWithVersion());
     setWindowIcon(ChakraPictures::WindowIcon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);

@@ -16,8 +16,6 @@ namespace aurivane {
 
 namespace {
 
-const QColor DarkBlue(0, 0, 128);
-
 // Moving the focus to another window, or to a menu, is not the user
 // leaving the box.
 bool withinTheForm(const QFocusEvent* event) {
@@ -53,8 +51,8 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     setFont(FormLook::Verdana(9.75, true));
     setAutoFillBackground(true);
     QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, DarkBlue);
-    framePalette.setColor(QPalette::WindowText, Qt::white);
+    framePalette.setColor(QPalette::Window, FormLook::Navy);
+    framePalette.setColor(QPalette::WindowText, FormLook::White);
     setPalette(framePalette);
 
     const auto makeLine = [&](const char* name, const QString& text, QRect where) {

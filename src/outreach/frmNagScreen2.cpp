@@ -66,7 +66,7 @@ QStringList frmNagScreen2::SupportMessages() {
 }
 
 QString frmNagScreen2::Caption() {
-    return QStringLiteral("Aurivane v1.20");
+    return Platform::TitleWithVersion();
 }
 
 void frmNagScreen2::buildLayout() {
@@ -79,7 +79,7 @@ void frmNagScreen2::buildLayout() {
     setFixedSize(FormLook::Pixels(11115), FormLook::Pixels(4725));
     setAutoFillBackground(true);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, FormLook::White);
     setPalette(white);
 
     picNagscreen2Icon = new QLabel(this);
@@ -102,7 +102,7 @@ void frmNagScreen2::buildLayout() {
     Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Quillmoor Now"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFont(FormLook::Verdana(14.25));
-    FormLook::SetTextColour(*Check1, QColor(0, 0, 192));
+    FormLook::SetTextColour(*Check1, FormLook::LinkBlue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(FormLook::TwipsRect(30, 2040, 7185, 555));
     // Clearing the box raises the click once more, as ticking it does.
@@ -119,8 +119,8 @@ void frmNagScreen2::buildLayout() {
     Frame6 = new QGroupBox(QStringLiteral("Download Quillmoor Softwares"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     Frame6->setFont(FormLook::Verdana(9.75, true));
-    FormLook::SetTextColour(*Frame6, Qt::white);
-    FormLook::SetOpaqueBackground(*Frame6, QColor(0, 0, 128));
+    FormLook::SetTextColour(*Frame6, FormLook::White);
+    FormLook::SetOpaqueBackground(*Frame6, FormLook::Navy);
     Frame6->setGeometry(FormLook::TwipsRect(7320, 120, 3735, 4575));
 
     Label3 = new QLabel(otherProgramsText(), Frame6);
@@ -138,7 +138,7 @@ void frmNagScreen2::buildLayout() {
     connect(lblGoToHome, &ClickableLabel::clicked, this, [this] { lblGoToHome_Click(); });
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(FormLook::Verdana(9, true, true));
-    FormLook::SetTextColour(*lblGoToHome, QColor(255, 255, 0));
+    FormLook::SetTextColour(*lblGoToHome, FormLook::Yellow);
     lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
     FormLook::ShrinkFontToFit(*lblGoToHome);
 
