@@ -358,30 +358,13 @@ private slots:
         QTest::addColumn<QStringList>("entries"); // name, email, friend, friend's email
         QTest::addColumn<QString>("message");     // empty: the referral goes out
         const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        // The rules themselves are tested row by row in tst_modtellafriend;
+        // here the panel shows the message of each stage, e-mail checks first.
         QTest::newRow("untouched panel") << QStringList() << proper;
-        QTest::newRow("both addresses emptied")
-            << QStringList{QStringLiteral("Ann"), QString(), QStringLiteral("Bob"), QString()}
-            << QStringLiteral("Please Enter Distinct Email Addresses");
-        QTest::newRow("same address")
-            << QStringList{QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QString(),
-                           QStringLiteral(" a@b.c ")}
-            << QStringLiteral("Please Enter Distinct Email Addresses");
-        QTest::newRow("at sign but no dot")
-            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@bc"), QStringLiteral("Bob"),
-                           QStringLiteral("b@c.d")}
-            << proper;
-        QTest::newRow("dot but no at sign")
-            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Bob"),
-                           QStringLiteral("b.c.d")}
-            << proper;
         QTest::newRow("name placeholder with spaces")
             << QStringList{QStringLiteral("  Your Name  "), QStringLiteral("a@b.c"),
                            QStringLiteral("Bob"), QStringLiteral("b@c.d")}
             << QStringLiteral("Please Enter Your Name");
-        QTest::newRow("friend's name placeholder")
-            << QStringList{QStringLiteral("Ann"), QStringLiteral("a@b.c"),
-                           QStringLiteral("Friend's Name"), QStringLiteral("b@c.d")}
-            << QStringLiteral("Please Enter Your Friend's Name");
         QTest::newRow("addresses differing in case only")
             << QStringList{QStringLiteral("Ann & Co"), QStringLiteral("A@b.c"),
                            QStringLiteral("Bob"), QStringLiteral("a@b.c")}
@@ -412,6 +395,7 @@ private slots:
         }
         QVERIFY(f.platform.messages.isEmpty());
         QCOMPARE(f.platform.openedAddresses.size(), 1);
+        QCOMPARE(p->lastAddress(), f.platform.openedAddresses.first());
         QCOMPARE(f.platform.openedAddresses.first(),
                  modHelp::PageScriptAddress() +
                      QStringLiteral("?page=qmms-refer-a-friend&taf1=Ann%20%26%20Co&taf2=A%40b.c"
