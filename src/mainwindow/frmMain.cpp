@@ -2,6 +2,7 @@
 
 #include "ChakraPictures.h"
 #include "MainWindowHost.h"
+#include "engine/BirthDate.h"
 #include "engine/ChakraCatalogue.h"
 #include "engine/SunSign.h"
 #include "formkit/ClickableLabel.h"
@@ -474,22 +475,12 @@ bool frmMain::ValidatePersonalDetails() {
         return false;
     }
 
-    // Month and day by their place in the lists: month 1 is February, day
-    // position p is day p + 1.
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex() + 1;
-    const int year = cboYear->currentText().toInt();
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-
-    if (month == 1 && (day > 29 || (day == 29 && !leapYear))) {
-        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                               MessageIcon::Information);
-        return false;
-    }
-    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
-    if (thirtyDays && day == 31) {
-        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                               MessageIcon::Information);
+    // Month and day by their place in the lists: position p is month p + 1
+    // and day p + 1.
+    const std::optional<QString> message = CheckBirthDate(
+        cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1, cboYear->currentText().toInt());
+    if (message) {
+        m_platform.showMessage(this, *message, MessageIcon::Information);
         return false;
     }
     return true;
