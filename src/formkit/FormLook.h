@@ -31,6 +31,10 @@ QFont Verdana(double points, bool bold = false, bool underline = false);
 // fits its width, so that nothing of it is cut off.
 void ShrinkFontToFit(QLabel& label);
 
+// A label for plain text, aligned to its top left, in `font` and `colour`.
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
+                  const QColor& colour, const QString& text = {});
+
 // Moves a top-level window to the centre of its screen.
 void CentreOnScreen(QWidget& window);
 

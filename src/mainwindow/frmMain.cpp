@@ -6,6 +6,7 @@
 #include "engine/ChakraCatalogue.h"
 #include "engine/SunSign.h"
 #include "formkit/ClickableLabel.h"
+#include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
 #include "formkit/LinkAccessibility.h"
 #include "frmAbout.h"
@@ -14,8 +15,8 @@
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -55,22 +56,10 @@ private:
     QColor m_colour;
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
-                  const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(font);
-    SetTextColour(*label, colour);
-    return label;
-}
-
 // A label sized to its one line of text.
 QLabel* MakeCaption(QWidget* parent, const QString& objectName, const QString& text, int left,
                     int top) {
-    QLabel* label = MakeLabel(parent, objectName, Verdana(8.25, true), LightBlue);
-    label->setText(text);
+    QLabel* label = MakeLabel(parent, objectName, Verdana(8.25, true), LightBlue, text);
     label->move(TwipsPoint(left, top));
     label->adjustSize();
     return label;
@@ -111,18 +100,17 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& 
     return frame;
 }
 
-void SetupPromotion(ClickableLabel& label, const QString& objectName, const QString& storedText,
-                    const QString& description) {
-    label.setObjectName(objectName);
-    label.setFont(Verdana(8.25, true, true));
-    SetOpaqueBackground(label, DarkRedBrown);
-    SetTextColour(label, Lilac);
-    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label.setWordWrap(true);
-    label.setText(DisplayedCaption(storedText));
-    label.setGeometry(TwipsRect(120, 165, 9585, 400));
-    label.setAccessibleName(label.text());
-    label.setAccessibleDescription(description);
+// One of the two promotional labels, both on the same spot of the frame.
+ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const QString& storedText,
+                              const QString& description) {
+    ClickableLabel* label = MakeLink(frame, objectName, DisplayedCaption(storedText), description);
+    label->setFont(Verdana(8.25, true, true));
+    SetOpaqueBackground(*label, DarkRedBrown);
+    SetTextColour(*label, Lilac);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(TwipsRect(120, 165, 9585, 400));
+    return label;
 }
 
 // Where the value labels of the reading page sit: the caption beside each,
@@ -182,6 +170,9 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     m_forms.loaded(this, [this] { Form_Unload(); });
+    // Closing by the window frame unloads the window, as "E&xit" does.
+    UnloadOnClose(m_forms, *this);
+    CentreOnFirstShow(*this);
     Form_Load();
     txtName->setFocus();
 }
@@ -229,41 +220,38 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::BuildBanner(QWidget& client) {
-    Label14 = new ClickableLabel(&client);
-    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14 = MakeLink(&client, QStringLiteral("Label14"),
+                       QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click "
+                                      "Here To Visit Quillmoor Now."),
+                       QStringLiteral("Link: opens the Quillmoor forum in your browser"));
     Label14->setFont(Verdana(8.25, true, true));
     SetTextColour(*Label14, Lilac);
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14->setWordWrap(true);
-    Label14->setText(QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here "
-                                    "To Visit Quillmoor Now."));
     Label14->setGeometry(TwipsRect(2475, 0, 4950, 435));
-    Label14->setAccessibleName(Label14->text());
-    Label14->setAccessibleDescription(
-        QStringLiteral("Link: opens the Quillmoor forum in your browser"));
     connect(Label14, &ClickableLabel::clicked, this, [this] { Label14_Click(); });
 
     fraFullBrand =
         MakeFrame(&client, QStringLiteral("fraFullBrand"), {}, TwipsRect(50, 6000, 9800, 650));
 
     // Created in this order, lblFullBrand lies in front of lblCobrand.
-    auto* cobrand = new ClickableLabel(fraFullBrand);
-    SetupPromotion(*cobrand, QStringLiteral("lblCobrand"),
-                   QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                  "traffic to your site. Put your site's name &&  link here. See "
-                                  "\"Help\" for details.    Click Here for more info on "
-                                  "co-branding."),
-                   QStringLiteral("Link: opens the page about co-branding in your browser"));
+    ClickableLabel* cobrand = MakePromotion(
+        fraFullBrand, QStringLiteral("lblCobrand"),
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                       "traffic to your site. Put your site's name &&  link here. See "
+                       "\"Help\" for details.    Click Here for more info on "
+                       "co-branding."),
+        QStringLiteral("Link: opens the page about co-branding in your browser"));
     connect(cobrand, &ClickableLabel::clicked, this, [this] { lblCobrand_Click(); });
     lblCobrand = cobrand;
 
-    auto* fullBrand = new ClickableLabel(fraFullBrand);
-    SetupPromotion(*fullBrand, QStringLiteral("lblFullBrand"),
-                   QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                  "and make money online. Get this software fully branded for "
-                                  "your website. Click here for more details."),
-                   QStringLiteral("Link: opens the page about fully branded copies in your "
-                                  "browser"));
+    ClickableLabel* fullBrand =
+        MakePromotion(fraFullBrand, QStringLiteral("lblFullBrand"),
+                      QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                     "and make money online. Get this software fully branded for "
+                                     "your website. Click here for more details."),
+                      QStringLiteral("Link: opens the page about fully branded copies in your "
+                                     "browser"));
     connect(fullBrand, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
     lblFullBrand = fullBrand;
 
@@ -278,11 +266,12 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
                                 QStringLiteral("Personal Details"), TwipsRect(50, 480, 9800, 5500));
     fraStep[0] = page;
 
-    QLabel* intro = MakeLabel(page, QStringLiteral("lblLabel(13)"), Verdana(9.75, true), Gold);
+    QLabel* intro = MakeLabel(
+        page, QStringLiteral("lblLabel(13)"), Verdana(9.75, true), Gold,
+        QStringLiteral("Aurivane is an unique tool that generates your chakras reading based on "
+                       "your zodiac sun sign. Just enter your date of birth and know which Chakra "
+                       "influences you the most."));
     intro->setWordWrap(true);
-    intro->setText(QStringLiteral(
-        "Aurivane is an unique tool that generates your chakras reading based on your zodiac sun "
-        "sign. Just enter your date of birth and know which Chakra influences you the most."));
     intro->setGeometry(TwipsRect(720, 840, 8535, 735));
     lblLabel[13] = intro;
 
@@ -520,16 +509,20 @@ void frmMain::ShowReading(const ChakraReading& reading) {
 
 // --- menus and links ---------------------------------------------------------
 
+void frmMain::OpenPage(WebPageKey key) {
+    RunStep([this, key] { modHelp::OpenWebPage(m_platform, key); });
+}
+
 void frmMain::Label14_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    OpenPage(WebPageKey::HomePage);
 }
 
 void frmMain::lblFullBrand_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+    OpenPage(WebPageKey::FullyBranded);
 }
 
 void frmMain::lblCobrand_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::CoBrand); });
+    OpenPage(WebPageKey::CoBrand);
 }
 
 void frmMain::mnuExit_Click() {
@@ -537,15 +530,15 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuOnline_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HelpWebPage); });
+    OpenPage(WebPageKey::HelpWebPage);
 }
 
 void frmMain::mnuVisit_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    OpenPage(WebPageKey::HomePage);
 }
 
 void frmMain::mnuUpdate_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::DownloadWebPage); });
+    OpenPage(WebPageKey::DownloadWebPage);
 }
 
 void frmMain::mnuAbout_Click() {
@@ -556,11 +549,11 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::mnuDonate_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::Donate); });
+    OpenPage(WebPageKey::Donate);
 }
 
 void frmMain::mnuMakeMoney_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+    OpenPage(WebPageKey::FullyBranded);
 }
 
 // --- closing -----------------------------------------------------------------
@@ -575,20 +568,6 @@ void frmMain::Form_Unload() {
             m_host->HideStartupForm();
     });
     // The collection of forms then hides this window and deletes it.
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
-        m_forms.unload(this);
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    FormLook::CentreOnScreen(*this);
 }
 
 } // namespace aurivane

@@ -2,6 +2,7 @@
 
 #include "ReferAFriendPanel.h"
 #include "formkit/ClickableLabel.h"
+#include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
@@ -10,7 +11,6 @@
 #include "shell/modHelp.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +42,9 @@ frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon
     : QWidget(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
     buildLayout();
     m_forms.loaded(this, [this] { Form_Unload(); });
+    // Closing by the window frame unloads the screen, which ends the program
+    // exactly as "E&xit" does.
+    UnloadOnClose(m_forms, *this);
     Form_Load();
 }
 
@@ -130,13 +133,11 @@ void frmNagScreen2::buildLayout() {
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(FormLook::TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new ClickableLabel(Frame6);
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quillmoor Softwares"));
-    lblGoToHome->setAccessibleName(lblGoToHome->text());
-    lblGoToHome->setAccessibleDescription(
-        QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
+    lblGoToHome =
+        MakeLink(Frame6, QStringLiteral("lblGoToHome"),
+                 QStringLiteral("Click Here To Visit Quillmoor Softwares"),
+                 QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
     connect(lblGoToHome, &ClickableLabel::clicked, this, [this] { lblGoToHome_Click(); });
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(FormLook::Verdana(9, true, true));
     FormLook::SetTextColour(*lblGoToHome, FormLook::Yellow);
     lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
@@ -192,14 +193,6 @@ void frmNagScreen2::lblGoToHome_Click() {
 
 void frmNagScreen2::cmdClose_Click() {
     modHelp::ExitApplication(m_forms);
-}
-
-void frmNagScreen2::closeEvent(QCloseEvent* event) {
-    // Closing by the window frame unloads the screen, which ends the program
-    // exactly as "E&xit" does.
-    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
-        m_forms.unload(this);
-    event->accept();
 }
 
 } // namespace aurivane
