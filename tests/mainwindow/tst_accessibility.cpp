@@ -14,6 +14,7 @@
 #include "resources.h"
 #include "shell/WebPageLauncher.h"
 #include "support/Fixtures.h"
+#include "support/SupportScreenFixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -57,19 +58,9 @@ QImage DoubleSizeArtwork(const QString& path) {
     return Normalised(QPixmap(path.left(dot) + QStringLiteral("@2x") + path.mid(dot)));
 }
 
-// A support screen after a hidden first form, as the program shows it.
-struct SupportScreen {
-    FakePlatform platform;
-    Forms forms{platform};
-    QWidget startup;
-    QPointer<frmNagScreen2> screen;
-
-    SupportScreen() {
-        platform.draws = {0.5F};
-        forms.loaded(&startup, {}, false);
-        screen = new frmNagScreen2(platform, forms, ChakraPictures::WindowIcon());
-    }
-    ~SupportScreen() { delete screen.data(); }
+// The support screen showing its third text, with the program's icon.
+struct SupportScreen : SupportScreenFixture {
+    SupportScreen() : SupportScreenFixture({0.5F}, ChakraPictures::WindowIcon()) {}
 };
 
 struct MainWindow {

@@ -5,6 +5,7 @@
 #include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
 #include "support/Fixtures.h"
+#include "support/SupportScreenFixture.h"
 #include "support/TwipsLayout.h"
 
 #include <QApplication>
@@ -28,31 +29,11 @@ QIcon distinctIcon() {
     return QIcon(pixmap);
 }
 
-// A support screen as the program shows it: after a hidden first form
-// whose unload handler, like the start-up form's, ends the program.
-struct Fixture {
-    FakePlatform platform;
-    Forms forms{platform};
-    QWidget startup;
-    int startupUnloads = 0;
-    int screenUnloads = 0;
-    QPointer<frmNagScreen2> screen;
-
-    explicit Fixture(QList<float> draws = {0.0F}) {
-        platform.draws = std::move(draws);
-        forms.loaded(
-            &startup,
-            [this] {
-                ++startupUnloads;
-                modHelp::ExitApplication(forms);
-            },
-            false);
-        screen = new frmNagScreen2(platform, forms, distinctIcon());
-    }
-    ~Fixture() { delete screen.data(); }
-
-    bool showActive() { return ShowActive(screen.data()); }
-    ReferAFriendPanel* panel() const { return screen->Frame2; }
+// The support screen with an icon of its own, so that the borrowed one can
+// be told apart.
+struct Fixture : SupportScreenFixture {
+    explicit Fixture(QList<float> draws = {0.0F})
+        : SupportScreenFixture(std::move(draws), distinctIcon()) {}
 };
 
 } // namespace
