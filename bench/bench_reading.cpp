@@ -2,8 +2,8 @@
 // determination, ShowReading with its picture and the page swap, on the
 // offscreen platform with the fake platform around the window.
 #include "mainwindow/frmMain.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QLineEdit>

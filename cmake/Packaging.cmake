@@ -4,13 +4,10 @@
 #   cmake --preset release && cmake --build --preset release
 #   cd build/release && cpack -G DEB
 #
-# The desktop id names the .desktop file, the AppStream file and the icons;
-# main.cpp hands the same id to QGuiApplication::setDesktopFileName so that
-# Wayland compositors can match the window to its desktop entry.
+# The desktop id, AURIVANE_APP_ID, is set in the top-level CMakeLists.txt.
 
 include(GNUInstallDirs)
 
-set(AURIVANE_APP_ID "com.quillmoor.Aurivane")
 set(AURIVANE_RELEASE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 # Date of the current release, for the AppStream release list.
 set(AURIVANE_RELEASE_DATE "2026-12-08")

@@ -1,5 +1,6 @@
 #include "ChakraPictures.h"
 
+#include "engine/ChakraCatalogue.h"
 #include "resources.h"
 
 #include <array>
@@ -7,17 +8,6 @@
 namespace aurivane {
 
 namespace {
-
-// The names the list records its items under, in list order.
-const std::array<QString, ChakraPictures::Count>& ItemNames() {
-    static const std::array<QString, ChakraPictures::Count> names{
-        QStringLiteral("0 Crown Chakra.jpg"),  QStringLiteral("1 Third Eye Chakra.jpg"),
-        QStringLiteral("2 Throat Chakra.jpg"), QStringLiteral("3 Heart Chakra.jpg"),
-        QStringLiteral("4 Navel Chakra.jpg"),  QStringLiteral("5 Sacral Chakra.jpg"),
-        QStringLiteral("6 Root Chakra.jpg"),
-    };
-    return names;
-}
 
 QString DoubleSizePath(const QString& path) {
     const qsizetype dot = path.lastIndexOf(u'.');
@@ -41,7 +31,8 @@ QPixmap Load(const QString& path, qreal devicePixelRatio) {
 QPixmap ChakraPictures::ListImage(int item, qreal devicePixelRatio) {
     if (item < 1 || item > Count)
         return {};
-    return Load(Resources::PicturePath(ItemNames().at(static_cast<std::size_t>(item - 1))),
+    // Item n holds the picture of catalogue row n - 1, under the row's name.
+    return Load(Resources::PicturePath(ChakraCatalogue::Entry(item - 1).PictureName),
                 devicePixelRatio);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ChakraCatalogue.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -12,7 +14,7 @@ namespace aurivane {
 // taken, so the picture keeps its size in layout pixels.
 class ChakraPictures {
 public:
-    static constexpr int Count = 7;
+    static constexpr int Count = ChakraCatalogue::RowCount;
 
     // Item `item` of the list, counted from 1 as the list counts; a null
     // pixmap outside 1 to 7.

@@ -1,11 +1,13 @@
 #include "frmAbout.h"
 
 #include "ChakraPictures.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormBehaviour.h"
+#include "formkit/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,24 +20,14 @@ using namespace FormLook;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-void SetupLink(ClickableLabel* link, const QString& objectName, const QString& text,
-               const QString& description) {
-    link->setObjectName(objectName);
-    link->setText(text);
+// The box's two links: small, underlined, light blue, sized to their text.
+ClickableLabel* MakeAboutLink(QWidget* parent, const QString& objectName, const QString& text,
+                              const QString& description) {
+    ClickableLabel* link = MakeLink(parent, objectName, text, description);
     link->setFont(Verdana(8.25, false, true));
     SetTextColour(*link, AboutLink);
     link->adjustSize();
-    link->setAccessibleName(text);
-    link->setAccessibleDescription(description);
+    return link;
 }
 
 } // namespace
@@ -43,7 +35,7 @@ void SetupLink(ClickableLabel* link, const QString& objectName, const QString& t
 frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_forms(forms) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Aurivane v1.20"));
+    setWindowTitle(Platform::TitleWithVersion());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -62,42 +54,36 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     picIcon->adjustSize();
     picIcon->setAccessibleName(QStringLiteral("Aurivane icon"));
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Aurivane v1.20"));
-    Label2->setFont(Verdana(14.25, true));
-    SetTextColour(*Label2, AboutLink);
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), Verdana(14.25, true), AboutLink,
+                       Platform::TitleWithVersion());
     Label2->move(TwipsPoint(720, 150));
     Label2->adjustSize();
 
     Label1 = MakeLabel(
-        this, QStringLiteral("Label1"),
+        this, QStringLiteral("Label1"), Verdana(8.25), Green,
         QStringLiteral("Aurivane is a different and advanced zodiac software which relates the two "
                        "different worlds of astrology and chakras. This software generates the "
                        "Chakra that influences you the most based on your date of birth. The "
                        "calculation is done according to the Western Sun Sign. All rights to "
                        "this software are held by Quillmoor."));
     Label1->setWordWrap(true);
-    SetTextColour(*Label1, Green);
     Label1->setGeometry(TwipsRect(120, 630, 6885, 975));
 
-    lblHomePage = new ClickableLabel(this);
-    SetupLink(lblHomePage, QStringLiteral("lblHomePage"),
-              QStringLiteral("Click here to visit Quillmoor"),
-              QStringLiteral("Link: opens the Quillmoor home page in your browser"));
+    lblHomePage = MakeAboutLink(
+        this, QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit Quillmoor"),
+        QStringLiteral("Link: opens the Quillmoor home page in your browser"));
     lblHomePage->move(TwipsPoint(2955, 1605));
 
-    Label3 = MakeLabel(this, QStringLiteral("Label3"),
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), Verdana(8.25, true), Green,
                        QStringLiteral("Home Business Opportunity. Start your own Internet business "
                                       "and make money online. Get this software fully branded for "
                                       "your website."));
     Label3->setWordWrap(true);
-    Label3->setFont(Verdana(8.25, true));
-    SetTextColour(*Label3, Green);
     Label3->setGeometry(TwipsRect(120, 1920, 6885, 435));
 
-    lblCoBrand = new ClickableLabel(this);
-    SetupLink(lblCoBrand, QStringLiteral("lblCoBrand"),
-              QStringLiteral("Click here for more details."),
-              QStringLiteral("Link: opens the page about fully branded copies in your browser"));
+    lblCoBrand = MakeAboutLink(
+        this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."),
+        QStringLiteral("Link: opens the page about fully branded copies in your browser"));
     lblCoBrand->move(TwipsPoint(4650, 2355));
 
     // A rule two pixels thick, running past both side edges.
@@ -127,6 +113,7 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     connect(lblCoBrand, &ClickableLabel::clicked, this, [this] { lblCoBrand_Click(); });
 
     m_forms.loaded(this, {}, false);
+    CentreOnFirstShow(*this);
 }
 
 frmAbout::~frmAbout() = default;
@@ -149,14 +136,6 @@ void frmAbout::done(int result) {
     // Esc and the title bar's close button end here too: unload, then close.
     RunStep([this] { m_forms.unload(this); });
     QDialog::done(result);
-}
-
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    FormLook::CentreOnScreen(*this);
 }
 
 } // namespace aurivane

@@ -38,13 +38,9 @@ public:
     // Closing by any way (OK, Enter, Esc, the title bar) unloads the box.
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     Platform& m_platform;
     Forms& m_forms;
-    bool m_centred = false;
 };
 
 } // namespace aurivane

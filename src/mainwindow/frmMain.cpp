@@ -2,19 +2,21 @@
 
 #include "ChakraPictures.h"
 #include "MainWindowHost.h"
+#include "engine/BirthDate.h"
 #include "engine/ChakraCatalogue.h"
 #include "engine/SunSign.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormBehaviour.h"
+#include "formkit/FormLook.h"
+#include "formkit/LinkAccessibility.h"
 #include "frmAbout.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
 #include "platform/Forms.h"
-#include "platform/LinkAccessibility.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -54,22 +56,10 @@ private:
     QColor m_colour;
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
-                  const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(font);
-    SetTextColour(*label, colour);
-    return label;
-}
-
 // A label sized to its one line of text.
 QLabel* MakeCaption(QWidget* parent, const QString& objectName, const QString& text, int left,
                     int top) {
-    QLabel* label = MakeLabel(parent, objectName, Verdana(8.25, true), LightBlue);
-    label->setText(text);
+    QLabel* label = MakeLabel(parent, objectName, Verdana(8.25, true), LightBlue, text);
     label->move(TwipsPoint(left, top));
     label->adjustSize();
     return label;
@@ -91,7 +81,7 @@ void SetListColours(QWidget& list) {
 void SetButtonFace(QPushButton& button) {
     QPalette palette = button.palette();
     palette.setColor(QPalette::Button, LightBlue);
-    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Black);
     button.setPalette(palette);
     button.setAutoDefault(false);
     button.setDefault(false);
@@ -110,18 +100,17 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& 
     return frame;
 }
 
-void SetupPromotion(ClickableLabel& label, const QString& objectName, const QString& storedText,
-                    const QString& description) {
-    label.setObjectName(objectName);
-    label.setFont(Verdana(8.25, true, true));
-    SetOpaqueBackground(label, DarkRedBrown);
-    SetTextColour(label, Lilac);
-    label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label.setWordWrap(true);
-    label.setText(DisplayedCaption(storedText));
-    label.setGeometry(TwipsRect(120, 165, 9585, 400));
-    label.setAccessibleName(label.text());
-    label.setAccessibleDescription(description);
+// One of the two promotional labels, both on the same spot of the frame.
+ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const QString& storedText,
+                              const QString& description) {
+    ClickableLabel* label = MakeLink(frame, objectName, DisplayedCaption(storedText), description);
+    label->setFont(Verdana(8.25, true, true));
+    SetOpaqueBackground(*label, DarkRedBrown);
+    SetTextColour(*label, Lilac);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(TwipsRect(120, 165, 9585, 400));
+    return label;
 }
 
 // Where the value labels of the reading page sit: the caption beside each,
@@ -159,7 +148,7 @@ constexpr int DecorationBottom = 5250;
 frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_forms(forms), m_host(host) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Aurivane v1.20"));
+    setWindowTitle(Platform::TitleWithVersion());
     setWindowIcon(ChakraPictures::WindowIcon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
@@ -181,6 +170,9 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     m_forms.loaded(this, [this] { Form_Unload(); });
+    // Closing by the window frame unloads the window, as "E&xit" does.
+    UnloadOnClose(m_forms, *this);
+    CentreOnFirstShow(*this);
     Form_Load();
     txtName->setFocus();
 }
@@ -228,41 +220,38 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::BuildBanner(QWidget& client) {
-    Label14 = new ClickableLabel(&client);
-    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14 = MakeLink(&client, QStringLiteral("Label14"),
+                       QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click "
+                                      "Here To Visit Quillmoor Now."),
+                       QStringLiteral("Link: opens the Quillmoor forum in your browser"));
     Label14->setFont(Verdana(8.25, true, true));
     SetTextColour(*Label14, Lilac);
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14->setWordWrap(true);
-    Label14->setText(QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here "
-                                    "To Visit Quillmoor Now."));
     Label14->setGeometry(TwipsRect(2475, 0, 4950, 435));
-    Label14->setAccessibleName(Label14->text());
-    Label14->setAccessibleDescription(
-        QStringLiteral("Link: opens the Quillmoor forum in your browser"));
     connect(Label14, &ClickableLabel::clicked, this, [this] { Label14_Click(); });
 
     fraFullBrand =
         MakeFrame(&client, QStringLiteral("fraFullBrand"), {}, TwipsRect(50, 6000, 9800, 650));
 
     // Created in this order, lblFullBrand lies in front of lblCobrand.
-    auto* cobrand = new ClickableLabel(fraFullBrand);
-    SetupPromotion(*cobrand, QStringLiteral("lblCobrand"),
-                   QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                  "traffic to your site. Put your site's name &&  link here. See "
-                                  "\"Help\" for details.    Click Here for more info on "
-                                  "co-branding."),
-                   QStringLiteral("Link: opens the page about co-branding in your browser"));
+    ClickableLabel* cobrand = MakePromotion(
+        fraFullBrand, QStringLiteral("lblCobrand"),
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                       "traffic to your site. Put your site's name &&  link here. See "
+                       "\"Help\" for details.    Click Here for more info on "
+                       "co-branding."),
+        QStringLiteral("Link: opens the page about co-branding in your browser"));
     connect(cobrand, &ClickableLabel::clicked, this, [this] { lblCobrand_Click(); });
     lblCobrand = cobrand;
 
-    auto* fullBrand = new ClickableLabel(fraFullBrand);
-    SetupPromotion(*fullBrand, QStringLiteral("lblFullBrand"),
-                   QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                  "and make money online. Get this software fully branded for "
-                                  "your website. Click here for more details."),
-                   QStringLiteral("Link: opens the page about fully branded copies in your "
-                                  "browser"));
+    ClickableLabel* fullBrand =
+        MakePromotion(fraFullBrand, QStringLiteral("lblFullBrand"),
+                      QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                     "and make money online. Get this software fully branded for "
+                                     "your website. Click here for more details."),
+                      QStringLiteral("Link: opens the page about fully branded copies in your "
+                                     "browser"));
     connect(fullBrand, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
     lblFullBrand = fullBrand;
 
@@ -277,11 +266,12 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
                                 QStringLiteral("Personal Details"), TwipsRect(50, 480, 9800, 5500));
     fraStep[0] = page;
 
-    QLabel* intro = MakeLabel(page, QStringLiteral("lblLabel(13)"), Verdana(9.75, true), Gold);
+    QLabel* intro = MakeLabel(
+        page, QStringLiteral("lblLabel(13)"), Verdana(9.75, true), Gold,
+        QStringLiteral("Aurivane is an unique tool that generates your chakras reading based on "
+                       "your zodiac sun sign. Just enter your date of birth and know which Chakra "
+                       "influences you the most."));
     intro->setWordWrap(true);
-    intro->setText(QStringLiteral(
-        "Aurivane is an unique tool that generates your chakras reading based on your zodiac sun "
-        "sign. Just enter your date of birth and know which Chakra influences you the most."));
     intro->setGeometry(TwipsRect(720, 840, 8535, 735));
     lblLabel[13] = intro;
 
@@ -474,22 +464,12 @@ bool frmMain::ValidatePersonalDetails() {
         return false;
     }
 
-    // Month and day by their place in the lists: month 1 is February, day
-    // position p is day p + 1.
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex() + 1;
-    const int year = cboYear->currentText().toInt();
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-
-    if (month == 1 && (day > 29 || (day == 29 && !leapYear))) {
-        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                               MessageIcon::Information);
-        return false;
-    }
-    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
-    if (thirtyDays && day == 31) {
-        m_platform.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                               MessageIcon::Information);
+    // Month and day by their place in the lists: position p is month p + 1
+    // and day p + 1.
+    const std::optional<QString> message = CheckBirthDate(
+        cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1, cboYear->currentText().toInt());
+    if (message) {
+        m_platform.showMessage(this, *message, MessageIcon::Information);
         return false;
     }
     return true;
@@ -533,16 +513,20 @@ void frmMain::ShowReading(const ChakraReading& reading) {
 
 // --- menus and links ---------------------------------------------------------
 
+void frmMain::OpenPage(WebPageKey key) {
+    RunStep([this, key] { modHelp::OpenWebPage(m_platform, key); });
+}
+
 void frmMain::Label14_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    OpenPage(WebPageKey::HomePage);
 }
 
 void frmMain::lblFullBrand_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+    OpenPage(WebPageKey::FullyBranded);
 }
 
 void frmMain::lblCobrand_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::CoBrand); });
+    OpenPage(WebPageKey::CoBrand);
 }
 
 void frmMain::mnuExit_Click() {
@@ -550,15 +534,15 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuOnline_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HelpWebPage); });
+    OpenPage(WebPageKey::HelpWebPage);
 }
 
 void frmMain::mnuVisit_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    OpenPage(WebPageKey::HomePage);
 }
 
 void frmMain::mnuUpdate_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::DownloadWebPage); });
+    OpenPage(WebPageKey::DownloadWebPage);
 }
 
 void frmMain::mnuAbout_Click() {
@@ -569,11 +553,11 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::mnuDonate_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::Donate); });
+    OpenPage(WebPageKey::Donate);
 }
 
 void frmMain::mnuMakeMoney_Click() {
-    RunStep([this] { modHelp::OpenWebPage(m_platform, WebPageKey::FullyBranded); });
+    OpenPage(WebPageKey::FullyBranded);
 }
 
 // --- closing -----------------------------------------------------------------
@@ -588,20 +572,6 @@ void frmMain::Form_Unload() {
             m_host->HideStartupForm();
     });
     // The collection of forms then hides this window and deletes it.
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
-        m_forms.unload(this);
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    FormLook::CentreOnScreen(*this);
 }
 
 } // namespace aurivane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ChakraReading.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QMainWindow>
 
@@ -90,8 +91,6 @@ public:
     void Form_Unload();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -101,12 +100,13 @@ private:
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
     void UpdatePromotionFocus();
+    // Opens a page of the maker's site, as every link and most menu entries do.
+    void OpenPage(WebPageKey key);
 
     Platform& m_platform;
     Forms& m_forms;
     MainWindowHost* m_host;
     ChakraReading m_reading;
-    bool m_centred = false;
 };
 
 } // namespace aurivane

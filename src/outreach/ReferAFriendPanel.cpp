@@ -1,7 +1,6 @@
 #include "ReferAFriendPanel.h"
 
-#include "modTellAFriend.h"
-#include "platform/FormLook.h"
+#include "formkit/FormLook.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 
@@ -15,8 +14,6 @@
 namespace aurivane {
 
 namespace {
-
-const QColor DarkBlue(0, 0, 128);
 
 // Moving the focus to another window, or to a menu, is not the user
 // leaving the box.
@@ -53,8 +50,8 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     setFont(FormLook::Verdana(9.75, true));
     setAutoFillBackground(true);
     QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, DarkBlue);
-    framePalette.setColor(QPalette::WindowText, Qt::white);
+    framePalette.setColor(QPalette::Window, FormLook::Navy);
+    framePalette.setColor(QPalette::WindowText, FormLook::White);
     setPalette(framePalette);
 
     const auto makeLine = [&](const char* name, const QString& text, QRect where) {
@@ -112,39 +109,20 @@ QString ReferAFriendPanel::SpaceRefusedMessage() {
     return QStringLiteral("Email Address Cannot Contain Space");
 }
 
-QString ReferAFriendPanel::DistinctEmailMessage() {
-    return QStringLiteral("Please Enter Distinct Email Addresses");
-}
-
-QString ReferAFriendPanel::ProperEmailMessage() {
-    return QStringLiteral("Please Enter Proper Email Address");
-}
-
 void ReferAFriendPanel::cmdSubmit_Click() {
     using modTellAFriend::TrimSpaces;
     RunStep([&] {
-        modTellAFriend::ReferralValues& values = modTellAFriend::Values();
-        values.SenderName = TrimSpaces(txtName->text());
-        values.SenderEmail = TrimSpaces(txtEmail->text());
-        values.MessageText = TrimSpaces(txtMessage->text());
-        values.FriendName = TrimSpaces(txtFriendName->text());
-        values.FriendEmail = TrimSpaces(txtFriendEmail->text());
-
-        const QString& mine = values.SenderEmail;
-        const QString& friends = values.FriendEmail;
-        if (mine == friends) {
-            m_platform.showMessage(window(), DistinctEmailMessage(), MessageIcon::Critical);
+        m_lastValues = {TrimSpaces(txtName->text()), TrimSpaces(txtEmail->text()),
+                        TrimSpaces(txtMessage->text()), TrimSpaces(txtFriendName->text()),
+                        TrimSpaces(txtFriendEmail->text())};
+        if (const std::optional<QString> message = modTellAFriend::CheckEmailAddresses(
+                m_lastValues.SenderEmail, m_lastValues.FriendEmail)) {
+            m_platform.showMessage(window(), *message, MessageIcon::Critical);
             return;
         }
-        if (!mine.contains(u'@') || !friends.contains(u'@')) {
-            m_platform.showMessage(window(), ProperEmailMessage(), MessageIcon::Critical);
-            return;
-        }
-        if (!mine.contains(u'.') || !friends.contains(u'.')) {
-            m_platform.showMessage(window(), ProperEmailMessage(), MessageIcon::Critical);
-            return;
-        }
-        modTellAFriend::SubmitReferral(m_platform, window());
+        if (std::optional<QString> address =
+                modTellAFriend::SubmitReferral(m_platform, window(), m_lastValues))
+            m_lastAddress = std::move(*address);
     });
 }
 

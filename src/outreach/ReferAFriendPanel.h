@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modTellAFriend.h"
+
 #include <QGroupBox>
 #include <QPlainTextEdit>
 
@@ -29,13 +31,15 @@ public:
     ReferAFriendPanel(Platform& platform, QWidget* parent = nullptr);
     ~ReferAFriendPanel() override;
 
-    // First stage of a referral: stores the trimmed entries, checks the
+    // First stage of a referral: keeps the trimmed entries, checks the
     // e-mail addresses, then hands over to modTellAFriend::SubmitReferral.
     void cmdSubmit_Click();
 
+    // The entries of the last attempt, and the last address sent.
+    const modTellAFriend::ReferralValues& lastValues() const { return m_lastValues; }
+    const QString& lastAddress() const { return m_lastAddress; }
+
     static QString SpaceRefusedMessage();
-    static QString DistinctEmailMessage();
-    static QString ProperEmailMessage();
 
     QLineEdit* txtName = nullptr;
     QLineEdit* txtEmail = nullptr;
@@ -57,6 +61,8 @@ private:
     bool EmailKeyPress(QLineEdit* box, const QString& typed);
 
     Platform& m_platform;
+    modTellAFriend::ReferralValues m_lastValues;
+    QString m_lastAddress;
 };
 
 } // namespace aurivane

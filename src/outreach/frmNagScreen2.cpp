@@ -1,16 +1,16 @@
 #include "frmNagScreen2.h"
 
 #include "ReferAFriendPanel.h"
-#include "WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormBehaviour.h"
+#include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +42,9 @@ frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon
     : QWidget(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
     buildLayout();
     m_forms.loaded(this, [this] { Form_Unload(); });
+    // Closing by the window frame unloads the screen, which ends the program
+    // exactly as "E&xit" does.
+    UnloadOnClose(m_forms, *this);
     Form_Load();
 }
 
@@ -66,7 +69,7 @@ QStringList frmNagScreen2::SupportMessages() {
 }
 
 QString frmNagScreen2::Caption() {
-    return QStringLiteral("Aurivane v1.20");
+    return Platform::TitleWithVersion();
 }
 
 void frmNagScreen2::buildLayout() {
@@ -79,7 +82,7 @@ void frmNagScreen2::buildLayout() {
     setFixedSize(FormLook::Pixels(11115), FormLook::Pixels(4725));
     setAutoFillBackground(true);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, FormLook::White);
     setPalette(white);
 
     picNagscreen2Icon = new QLabel(this);
@@ -102,7 +105,7 @@ void frmNagScreen2::buildLayout() {
     Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Quillmoor Now"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFont(FormLook::Verdana(14.25));
-    FormLook::SetTextColour(*Check1, QColor(0, 0, 192));
+    FormLook::SetTextColour(*Check1, FormLook::LinkBlue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(FormLook::TwipsRect(30, 2040, 7185, 555));
     // Clearing the box raises the click once more, as ticking it does.
@@ -119,8 +122,8 @@ void frmNagScreen2::buildLayout() {
     Frame6 = new QGroupBox(QStringLiteral("Download Quillmoor Softwares"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     Frame6->setFont(FormLook::Verdana(9.75, true));
-    FormLook::SetTextColour(*Frame6, Qt::white);
-    FormLook::SetOpaqueBackground(*Frame6, QColor(0, 0, 128));
+    FormLook::SetTextColour(*Frame6, FormLook::White);
+    FormLook::SetOpaqueBackground(*Frame6, FormLook::Navy);
     Frame6->setGeometry(FormLook::TwipsRect(7320, 120, 3735, 4575));
 
     Label3 = new QLabel(otherProgramsText(), Frame6);
@@ -130,15 +133,13 @@ void frmNagScreen2::buildLayout() {
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(FormLook::TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new ClickableLabel(Frame6);
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quillmoor Softwares"));
-    lblGoToHome->setAccessibleName(lblGoToHome->text());
-    lblGoToHome->setAccessibleDescription(
-        QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
+    lblGoToHome =
+        MakeLink(Frame6, QStringLiteral("lblGoToHome"),
+                 QStringLiteral("Click Here To Visit Quillmoor Softwares"),
+                 QStringLiteral("Link: opens the Quillmoor Softwares page in your browser"));
     connect(lblGoToHome, &ClickableLabel::clicked, this, [this] { lblGoToHome_Click(); });
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(FormLook::Verdana(9, true, true));
-    FormLook::SetTextColour(*lblGoToHome, QColor(255, 255, 0));
+    FormLook::SetTextColour(*lblGoToHome, FormLook::Yellow);
     lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
     FormLook::ShrinkFontToFit(*lblGoToHome);
 
@@ -192,14 +193,6 @@ void frmNagScreen2::lblGoToHome_Click() {
 
 void frmNagScreen2::cmdClose_Click() {
     modHelp::ExitApplication(m_forms);
-}
-
-void frmNagScreen2::closeEvent(QCloseEvent* event) {
-    // Closing by the window frame unloads the screen, which ends the program
-    // exactly as "E&xit" does.
-    if (m_forms.isLoaded(this) && !m_forms.isUnloading(this))
-        m_forms.unload(this);
-    event->accept();
 }
 
 } // namespace aurivane

@@ -46,9 +46,6 @@ public:
     QLabel* Label3 = nullptr;
     ClickableLabel* lblGoToHome = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildLayout();
 

@@ -1,16 +1,13 @@
 #include "modTellAFriend.h"
 
-#include "WebPageLauncher.h"
 #include "platform/Platform.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QUrl>
 
 namespace aurivane::modTellAFriend {
 
 namespace {
-
-ReferralValues g_values;
-QString g_address;
 
 QString encoded(const QString& value) {
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
@@ -54,14 +51,6 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-ReferralValues& Values() {
-    return g_values;
-}
-
-const QString& ReferralAddress() {
-    return g_address;
-}
-
 QString BuildReferralAddress(const ReferralValues& values) {
     return modHelp::PageScriptAddress() + u'?' + QStringLiteral("page=") +
            modHelp::KeyText(WebPageKey::ReferAFriend) + QStringLiteral("&taf1=") +
@@ -71,28 +60,47 @@ QString BuildReferralAddress(const ReferralValues& values) {
            QStringLiteral("&taf6=") + modHelp::ProductBaseAddress();
 }
 
-void SubmitReferral(Platform& platform, QWidget* owner) {
+std::optional<QString> CheckEmailAddresses(const QString& senderEmail, const QString& friendEmail) {
+    const QString mine = TrimSpaces(senderEmail);
+    const QString friends = TrimSpaces(friendEmail);
+    if (mine == friends)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto proper = [&](QChar c) { return mine.contains(c) && friends.contains(c); };
+    if (!proper(u'@') || !proper(u'.'))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return std::nullopt;
+}
+
+std::optional<QString> CheckValues(const ReferralValues& values) {
     const struct {
         const QString& value;
         QString placeholder;
         QString message;
     } checks[] = {
-        {g_values.SenderName, SenderNamePlaceholder(), QStringLiteral("Please Enter Your Name")},
-        {g_values.SenderEmail, SenderEmailPlaceholder(), QStringLiteral("Please Enter Your Email")},
-        {g_values.MessageText, MessagePlaceholder(), QStringLiteral("Please Enter Your Message")},
-        {g_values.FriendName, FriendNamePlaceholder(),
+        {values.SenderName, SenderNamePlaceholder(), QStringLiteral("Please Enter Your Name")},
+        {values.SenderEmail, SenderEmailPlaceholder(), QStringLiteral("Please Enter Your Email")},
+        {values.MessageText, MessagePlaceholder(), QStringLiteral("Please Enter Your Message")},
+        {values.FriendName, FriendNamePlaceholder(),
          QStringLiteral("Please Enter Your Friend's Name")},
-        {g_values.FriendEmail, FriendEmailPlaceholder(),
+        {values.FriendEmail, FriendEmailPlaceholder(),
          QStringLiteral("Please Enter Your Friend's Email")},
     };
     for (const auto& check : checks) {
-        if (missing(check.value, check.placeholder)) {
-            platform.showMessage(owner, check.message, MessageIcon::Critical);
-            return;
-        }
+        if (missing(check.value, check.placeholder))
+            return check.message;
     }
-    g_address = BuildReferralAddress(g_values);
-    modHelp::OpenWebAddress(platform, g_address);
+    return std::nullopt;
+}
+
+std::optional<QString> SubmitReferral(Platform& platform, QWidget* owner,
+                                      const ReferralValues& values) {
+    if (const std::optional<QString> message = CheckValues(values)) {
+        platform.showMessage(owner, *message, MessageIcon::Critical);
+        return std::nullopt;
+    }
+    QString address = BuildReferralAddress(values);
+    modHelp::OpenWebAddress(platform, address);
+    return address;
 }
 
 } // namespace aurivane::modTellAFriend

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace aurivane {
@@ -10,7 +12,7 @@ class Platform;
 
 namespace modTellAFriend {
 
-// The five entries of the last refer-a-friend attempt, trimmed.
+// The five entries of a refer-a-friend attempt, trimmed.
 struct ReferralValues {
     QString SenderName;
     QString SenderEmail;
@@ -29,19 +31,27 @@ QString FriendEmailPlaceholder();
 // Leading and trailing spaces removed; tabs and line breaks stay.
 QString TrimSpaces(const QString& text);
 
-// The values of the last attempt and the last address built from them.
-ReferralValues& Values();
-const QString& ReferralAddress();
-
 // The refer-a-friend page address carrying the five values. Each value is
 // percent-encoded as UTF-8 so that "&", "#", "+" or a line break in it
 // cannot break the address apart; the fixed pieces go in as they are.
 QString BuildReferralAddress(const ReferralValues& values);
 
-// Checks the stored values in order (each must be neither empty nor its
-// placeholder); the first that fails shows its message and stops.
-// Otherwise builds the address and opens it. Its messages belong to `owner`.
-void SubmitReferral(Platform& platform, QWidget* owner);
+// The first stage of a referral: the e-mail addresses, each trimmed of
+// spaces, must differ from each other (exactly, case-sensitively) and each
+// hold an "@" and a "." anywhere. Returns the message to show for the first
+// check that fails, or std::nullopt when both pass.
+std::optional<QString> CheckEmailAddresses(const QString& senderEmail, const QString& friendEmail);
+
+// The second stage: the values in order, each neither empty nor its
+// placeholder once trimmed. Returns the message of the first that fails, or
+// std::nullopt.
+std::optional<QString> CheckValues(const ReferralValues& values);
+
+// Checks `values` (CheckValues); a failure shows its message, which belongs
+// to `owner`, and gives std::nullopt. Otherwise builds the address, opens it
+// and returns it.
+std::optional<QString> SubmitReferral(Platform& platform, QWidget* owner,
+                                      const ReferralValues& values);
 
 } // namespace modTellAFriend
 

@@ -11,6 +11,10 @@ QString Platform::ApplicationTitle() {
     return QStringLiteral("Aurivane");
 }
 
+QString Platform::TitleWithVersion() {
+    return ApplicationTitle() + QStringLiteral(" v" AURIVANE_VERSION);
+}
+
 int Platform::RoundHalfEven(double value) {
     if (std::isnan(value))
         return 0;

@@ -27,6 +27,9 @@ public:
 
     // The application title, the caption of every message box.
     static QString ApplicationTitle();
+    // The title with the program's version, "Aurivane v1.20": the caption
+    // of the windows.
+    static QString TitleWithVersion();
 
     // A modal message box; returns the button pressed. Closing the box
     // without a button counts as OK, or as No for a Yes/No question. The box

@@ -4,8 +4,8 @@
 // keep its fixed pieces, carry exactly taf1 to taf6 in order, hold only
 // unreserved characters and upper-case %XX escapes in each value, and give
 // back every trimmed entry unchanged once percent-decoded.
-#include "outreach/WebPageLauncher.h"
 #include "outreach/modTellAFriend.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QByteArray>
 #include <QString>

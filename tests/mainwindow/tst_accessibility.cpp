@@ -4,16 +4,17 @@
 // double-size artwork while every layout size stays as it is at scale 1.
 
 #include "engine/ChakraCatalogue.h"
+#include "formkit/ClickableLabel.h"
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/WebPageLauncher.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "resources.h"
+#include "shell/WebPageLauncher.h"
+#include "support/Fixtures.h"
+#include "support/SupportScreenFixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -57,25 +58,9 @@ QImage DoubleSizeArtwork(const QString& path) {
     return Normalised(QPixmap(path.left(dot) + QStringLiteral("@2x") + path.mid(dot)));
 }
 
-template <typename Form> bool ShowActive(Form* form) {
-    form->show();
-    form->activateWindow();
-    return QTest::qWaitForWindowActive(form);
-}
-
-// A support screen after a hidden first form, as the program shows it.
-struct SupportScreen {
-    FakePlatform platform;
-    Forms forms{platform};
-    QWidget startup;
-    QPointer<frmNagScreen2> screen;
-
-    SupportScreen() {
-        platform.draws = {0.5F};
-        forms.loaded(&startup, {}, false);
-        screen = new frmNagScreen2(platform, forms, ChakraPictures::WindowIcon());
-    }
-    ~SupportScreen() { delete screen.data(); }
+// The support screen showing its third text, with the program's icon.
+struct SupportScreen : SupportScreenFixture {
+    SupportScreen() : SupportScreenFixture({0.5F}, ChakraPictures::WindowIcon()) {}
 };
 
 struct MainWindow {

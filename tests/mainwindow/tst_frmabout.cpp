@@ -1,9 +1,9 @@
-#include "TwipsLayout.h"
+#include "formkit/ClickableLabel.h"
 #include "mainwindow/frmAbout.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
+#include "support/TwipsLayout.h"
 
 #include <QApplication>
 #include <QLabel>

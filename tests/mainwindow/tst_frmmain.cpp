@@ -1,14 +1,14 @@
-#include "TwipsLayout.h"
 #include "engine/ChakraTexts.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/ClickableLabel.h"
-#include "platform/FakePlatform.h"
-#include "platform/FormLook.h"
 #include "platform/Forms.h"
+#include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
+#include "support/TwipsLayout.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -147,20 +147,12 @@ private slots:
         QTest::newRow("empty name, good date")
             << "" << 5 << 3 << 1980 << name << MessageIcon::Critical;
         QTest::newRow("one blank is a name") << " " << 3 << 3 << 1980 << "" << none;
-        QTest::newRow("29 Feb 1900, no leap year") << "A" << 2 << 29 << 1900 << february << info;
-        QTest::newRow("29 Feb 1901") << "A" << 2 << 29 << 1901 << february << info;
+        // The date check itself is tested row by row in tst_birthdate; here
+        // the window hands it the picked month, day and year and shows its
+        // message.
         QTest::newRow("29 Feb 2000") << "A" << 2 << 29 << 2000 << "" << none;
-        QTest::newRow("29 Feb 1904") << "A" << 2 << 29 << 1904 << "" << none;
-        QTest::newRow("28 Feb 1901") << "A" << 2 << 28 << 1901 << "" << none;
         QTest::newRow("30 Feb 2000") << "A" << 2 << 30 << 2000 << february << info;
-        QTest::newRow("31 Feb 2000") << "A" << 2 << 31 << 2000 << february << info;
         QTest::newRow("31 Apr") << "A" << 4 << 31 << 1975 << thirty << info;
-        QTest::newRow("31 Jun") << "A" << 6 << 31 << 1975 << thirty << info;
-        QTest::newRow("31 Sep") << "A" << 9 << 31 << 1975 << thirty << info;
-        QTest::newRow("31 Nov") << "A" << 11 << 31 << 1975 << thirty << info;
-        QTest::newRow("30 Apr") << "A" << 4 << 30 << 1975 << "" << none;
-        QTest::newRow("31 May") << "A" << 5 << 31 << 1975 << "" << none;
-        QTest::newRow("31 Dec") << "A" << 12 << 31 << 2050 << "" << none;
     }
     void validation() {
         QFETCH(QString, name);

@@ -1,6 +1,6 @@
-#include "outreach/WebPageLauncher.h"
 #include "outreach/modTellAFriend.h"
-#include "platform/FakePlatform.h"
+#include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
 
 #include <QTest>
 
@@ -104,21 +104,48 @@ private slots:
             for (int later = field + 1; later < 5; ++later)
                 *fields[later] = valid().SenderName;
         }
-        modTellAFriend::Values() = values;
-
-        modTellAFriend::SubmitReferral(platform, nullptr);
+        const std::optional<QString> address =
+            modTellAFriend::SubmitReferral(platform, nullptr, values);
 
         if (message.isEmpty()) {
             QVERIFY(platform.messages.isEmpty());
-            QCOMPARE(platform.openedAddresses, QStringList{modTellAFriend::ReferralAddress()});
-            QCOMPARE(modTellAFriend::ReferralAddress(),
-                     modTellAFriend::BuildReferralAddress(values));
+            QVERIFY(address.has_value());
+            QCOMPARE(platform.openedAddresses, QStringList{*address});
+            QCOMPARE(*address, modTellAFriend::BuildReferralAddress(values));
             return;
         }
+        QVERIFY(!address.has_value());
         QCOMPARE(platform.messageTexts(), QStringList{message});
         QCOMPARE(platform.messages.first().icon, MessageIcon::Critical);
         QCOMPARE(platform.messages.first().buttons, MessageButtons::Ok);
         QVERIFY(platform.openedAddresses.isEmpty());
+    }
+
+    // The support screen's checks of the two addresses, before the values'.
+    void emailChecks_data() {
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("friends");
+        QTest::addColumn<QString>("message"); // empty: both pass
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+        QTest::newRow("untouched placeholders")
+            << QStringLiteral("Your Email Address") << QStringLiteral("Friend's Email Address")
+            << proper;
+        QTest::newRow("both empty") << QString() << QString() << distinct;
+        QTest::newRow("same address, spaced")
+            << QStringLiteral("a@b.c") << QStringLiteral(" a@b.c ") << distinct;
+        QTest::newRow("at sign but no dot")
+            << QStringLiteral("a@bc") << QStringLiteral("b@c.d") << proper;
+        QTest::newRow("dot but no at sign")
+            << QStringLiteral("a@b.c") << QStringLiteral("b.c.d") << proper;
+        QTest::newRow("differing in case only")
+            << QStringLiteral("A@b.c") << QStringLiteral("a@b.c") << QString();
+    }
+    void emailChecks() {
+        QFETCH(QString, mine);
+        QFETCH(QString, friends);
+        QFETCH(QString, message);
+        QCOMPARE(modTellAFriend::CheckEmailAddresses(mine, friends).value_or(QString()), message);
     }
 
     void trimsSpacesOnly_data() {

@@ -1,14 +1,49 @@
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "platform/Steps.h"
+#include "support/FakePlatform.h"
 
 #include <QPointer>
 #include <QTest>
 
+#include <stdexcept>
+
 using namespace aurivane;
+
+namespace {
+
+QStringList g_logged;
+
+void recordMessage(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    g_logged << QString::fromLatin1(context.category) + u' ' + text;
+}
+
+} // namespace
 
 class TestForms : public QObject {
     Q_OBJECT
 private slots:
+    // A failed step reaches the developer's log only when the category is on.
+    void failedStepIsLoggedOnlyWhenAskedFor_data() {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<QStringList>("logged");
+        QTest::newRow("default") << QString() << QStringList();
+        QTest::newRow("switched on")
+            << QStringLiteral("aurivane.steps.info=true")
+            << QStringList{QStringLiteral("aurivane.steps a step failed and was skipped: broken")};
+    }
+    void failedStepIsLoggedOnlyWhenAskedFor() {
+        QFETCH(QString, rules);
+        QFETCH(QStringList, logged);
+        QLoggingCategory::setFilterRules(rules);
+        g_logged.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+        const bool completed = RunStep([] { throw std::runtime_error("broken"); });
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(!completed);
+        QCOMPARE(g_logged, logged);
+    }
+
     void keepsLoadOrderAndForgetsDestroyedForms() {
         FakePlatform platform;
         Forms forms(platform);

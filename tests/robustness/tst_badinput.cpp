@@ -1,9 +1,9 @@
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/WebPageLauncher.h"
 #include "outreach/modTellAFriend.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
+#include "shell/WebPageLauncher.h"
+#include "support/FakePlatform.h"
 
 #include <QComboBox>
 #include <QLabel>

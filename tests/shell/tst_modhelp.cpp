@@ -1,6 +1,6 @@
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
 #include "shell/modHelp.h"
+#include "support/FakePlatform.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 
-#include "ShortDate.h"
+#include "platform/ShortDate.h"
 
 namespace aurivane {
 

@@ -1,6 +1,6 @@
 #include "ClickableLabel.h"
 
-#include "platform/LinkAccessibility.h"
+#include "LinkAccessibility.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,6 +17,16 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
     MarkAsLink(*this);
+}
+
+ClickableLabel* MakeLink(QWidget* parent, const QString& objectName, const QString& text,
+                         const QString& description) {
+    auto* link = new ClickableLabel(parent);
+    link->setObjectName(objectName);
+    link->setText(text);
+    link->setAccessibleName(text);
+    link->setAccessibleDescription(description);
+    return link;
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

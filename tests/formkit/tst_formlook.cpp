@@ -1,4 +1,4 @@
-#include "platform/FormLook.h"
+#include "formkit/FormLook.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "platform/ClickableLabel.h"
-#include "platform/FormLook.h"
+#include "formkit/ClickableLabel.h"
+#include "formkit/FormLook.h"
 
 #include <QSignalSpy>
 #include <QTest>

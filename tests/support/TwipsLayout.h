@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FormLook.h"
+#include "formkit/FormLook.h"
 
 #include <QRect>
 #include <QTest>

@@ -1,7 +1,7 @@
 // Runs the launcher in a real X session (xvfb-run) with a stand-in xdg-open
 // first on PATH, and checks that the browser would get each address exactly
 // as built, character for character.
-#include "outreach/WebPageLauncher.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QDir>
 #include <QFile>

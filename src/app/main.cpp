@@ -1,6 +1,6 @@
+#include "app/frmStartup.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
-#include "shell/frmStartup.h"
 
 #include <QApplication>
 
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
     // Lets the desktop (on Wayland, the compositor) match the windows with
     // the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmoor.Aurivane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(AURIVANE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     aurivane::QtPlatform platform;

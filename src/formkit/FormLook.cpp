@@ -65,6 +65,18 @@ void ShrinkWrappedFontToFit(QLabel& label) {
     });
 }
 
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
+                  const QColor& colour, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    SetTextColour(*label, colour);
+    label->setText(text);
+    return label;
+}
+
 void CentreOnScreen(QWidget& window) {
     if (const QScreen* target = window.screen())
         window.move(target->availableGeometry().center() -

@@ -1,10 +1,10 @@
+#include "app/frmStartup.h"
 #include "mainwindow/frmMain.h"
-#include "outreach/UpdateReminder.h"
 #include "outreach/frmNagScreen2.h"
-#include "platform/FakePlatform.h"
 #include "platform/Forms.h"
-#include "shell/frmStartup.h"
+#include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
+#include "support/Fixtures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,14 +24,8 @@ QList<frmMain*> mainWindows() {
     return found;
 }
 
-QString storedKey() {
-    return FakePlatform::SettingsKey(QStringLiteral("aurivane"), QStringLiteral("Settings"),
-                                     modHelp::EncodeSetting(QStringLiteral("Duration")));
-}
-
 void storeDaysAgo(FakePlatform& platform, int days) {
-    platform.settings.insert(storedKey(), modHelp::EncodeSetting(platform.dateToText(
-                                              platform.todayDate.addDays(-days))));
+    StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-days)));
 }
 
 // The label the user sees where the two promotional labels overlap.
@@ -85,8 +79,7 @@ private slots:
         startup.Form_Load();
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(modHelp::DecodeSetting(platform.settings.value(storedKey())),
-                 platform.dateToText(platform.todayDate));
+        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
         QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
     }
 

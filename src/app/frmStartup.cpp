@@ -2,12 +2,12 @@
 
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/frmMain.h"
-#include "modHelp.h"
-#include "outreach/UpdateReminder.h"
 #include "outreach/frmNagScreen2.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
+#include "shell/UpdateReminder.h"
+#include "shell/modHelp.h"
 
 #include <QLabel>
 

@@ -1,30 +1,11 @@
-#include "outreach/UpdateReminder.h"
-#include "outreach/WebPageLauncher.h"
-#include "platform/FakePlatform.h"
+#include "shell/UpdateReminder.h"
+#include "shell/WebPageLauncher.h"
 #include "shell/modHelp.h"
+#include "support/Fixtures.h"
 
 #include <QTest>
 
 using namespace aurivane;
-
-namespace {
-
-const QString Duration = QStringLiteral("Duration");
-
-QString storedKey() {
-    return FakePlatform::SettingsKey(QStringLiteral("aurivane"), QStringLiteral("Settings"),
-                                     modHelp::EncodeSetting(Duration));
-}
-
-void store(FakePlatform& platform, const QString& plain) {
-    platform.settings.insert(storedKey(), modHelp::EncodeSetting(plain));
-}
-
-QString stored(const FakePlatform& platform) {
-    return modHelp::DecodeSetting(platform.settings.value(storedKey()));
-}
-
-} // namespace
 
 class TestUpdateReminder : public QObject {
     Q_OBJECT
@@ -44,14 +25,14 @@ private slots:
         QFETCH(bool, asks);
         FakePlatform platform;
         const QString last = platform.dateToText(platform.todayDate.addDays(offset));
-        store(platform, last);
+        StoreReminderDate(platform, last);
 
         modHelp::RemindAboutUpdate(platform);
 
         if (!asks) {
             QVERIFY(platform.messages.isEmpty());
             QCOMPARE(platform.settingsWrites, 0);
-            QCOMPARE(stored(platform), last);
+            QCOMPARE(StoredReminderDate(platform), last);
             return;
         }
         QCOMPARE(platform.messages.size(), 1);
@@ -61,7 +42,7 @@ private slots:
         QCOMPARE(question.icon, MessageIcon::Information);
         QCOMPARE(question.buttons, MessageButtons::YesNo);
         QCOMPARE(question.caption, QStringLiteral("Aurivane"));
-        QCOMPARE(stored(platform), platform.dateToText(platform.todayDate));
+        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
     }
 
     void answerDecidesTheDownloadPage_data() {
@@ -72,7 +53,7 @@ private slots:
     void answerDecidesTheDownloadPage() {
         QFETCH(MessageAnswer, answer);
         FakePlatform platform;
-        store(platform, platform.dateToText(platform.todayDate.addDays(-30)));
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-30)));
         platform.answers = {answer};
         // The date is stored before the page opens.
         platform.onMessage = [&](const FakePlatform::Message&) {
@@ -82,7 +63,7 @@ private slots:
         modHelp::RemindAboutUpdate(platform);
 
         QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(stored(platform), platform.dateToText(platform.todayDate));
+        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
         if (answer == MessageAnswer::Yes)
             QCOMPARE(platform.openedAddresses,
                      QStringList{modHelp::PageAddress(WebPageKey::DownloadWebPage)});
@@ -104,14 +85,14 @@ private slots:
         QFETCH(QString, plain);
         FakePlatform platform;
         if (present)
-            store(platform, plain);
+            StoreReminderDate(platform, plain);
 
         modHelp::RemindAboutUpdate(platform);
 
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(platform.openedAddresses.isEmpty());
         QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(stored(platform), platform.dateToText(platform.todayDate));
+        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
 
         // Fifteen days on, the question comes.
         platform.todayDate = platform.todayDate.addDays(15);
@@ -121,7 +102,7 @@ private slots:
 
     void failingStoreAbandonsTheReminder() {
         FakePlatform platform;
-        store(platform, platform.dateToText(platform.todayDate.addDays(-30)));
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-30)));
         platform.settingsReadFails = true;
         QVERIFY_THROWS_EXCEPTION(modHelp::SettingsStoreError, modHelp::RemindAboutUpdate(platform));
         QVERIFY(platform.messages.isEmpty());

@@ -1,8 +1,8 @@
 #include "UpdateReminder.h"
 
 #include "WebPageLauncher.h"
+#include "modHelp.h"
 #include "platform/Platform.h"
-#include "shell/modHelp.h"
 
 namespace aurivane::modHelp {
 

@@ -27,4 +27,9 @@ private:
     bool m_pressed = false;
 };
 
+// A link label under `parent` showing `text`. Assistive technology names it
+// by that text and describes it with `description` (what following it does).
+ClickableLabel* MakeLink(QWidget* parent, const QString& objectName, const QString& text,
+                         const QString& description);
+
 } // namespace aurivane

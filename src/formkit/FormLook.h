@@ -35,6 +35,10 @@ void ShrinkFontToFit(QLabel& label);
 // the next, and a text that fits in one may need a line more in another.
 void ShrinkWrappedFontToFit(QLabel& label);
 
+// A label for plain text, aligned to its top left, in `font` and `colour`.
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
+                  const QColor& colour, const QString& text = {});
+
 // Moves a top-level window to the centre of its screen.
 void CentreOnScreen(QWidget& window);
 
@@ -48,6 +52,11 @@ inline const QColor Cyan{0, 255, 255};
 inline const QColor NameBoxBackground{128, 64, 64};
 inline const QColor AboutText{255, 192, 192};
 inline const QColor AboutLink{103, 203, 255};
+inline const QColor White{255, 255, 255};
+inline const QColor Black{0, 0, 0};
+inline const QColor Navy{0, 0, 128};
+inline const QColor LinkBlue{0, 0, 192};
+inline const QColor Yellow{255, 255, 0};
 
 // Text colour of a widget without touching its background.
 void SetTextColour(QWidget& widget, const QColor& colour);

@@ -2,8 +2,8 @@
 // for tst_webpagelauncher. Each argument is an address, or "--page=<key>"
 // for the address of one of the site's pages. Exits with 0 when every
 // address was handed over.
-#include "outreach/WebPageLauncher.h"
 #include "platform/QtPlatform.h"
+#include "shell/WebPageLauncher.h"
 
 #include <QApplication>
 

@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+namespace aurivane {
+
+class Forms;
+
+// Centres the top-level `window` on its screen the first time it is shown;
+// later shows leave it where it is.
+void CentreOnFirstShow(QWidget& window);
+
+// Closing `form` by its window frame (or close()) unloads it from `forms`,
+// unless it is not loaded or its unload is already under way.
+void UnloadOnClose(Forms& forms, QWidget& form);
+
+} // namespace aurivane
