@@ -74,6 +74,12 @@ URIs: http://deb.debian.org/debian
 Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
 }
@@ -122,5 +128,8 @@ windows_qt_build() {
     fi
     rm -rf "$work"
     touch "$prefix/.complete"
+    # Builds made with other options or an older Qt are not used again.
+    find "$cache" -mindepth 1 -maxdepth 1 -name 'qt-*' ! -name "$(basename "$prefix")*" \
+        -exec rm -rf {} +
     echo "Qt for Windows built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
 }
