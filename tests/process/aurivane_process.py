@@ -154,6 +154,25 @@ class Display:
             self.server.wait(timeout=WAIT)
 
 
+# --- the browser ---------------------------------------------------------------
+
+def fake_opener(folder, log):
+    """An xdg-open in `folder` that only appends the address it is handed to
+    `log`, one line each."""
+    opener = os.path.join(folder, "xdg-open")
+    with open(opener, "w", encoding="utf-8") as f:
+        f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % log)
+    os.chmod(opener, 0o755)
+
+
+def read_opened(log):
+    """The addresses a fake xdg-open was handed, in order."""
+    if not os.path.exists(log):
+        return []
+    with open(log, encoding="utf-8") as f:
+        return f.read().splitlines()
+
+
 # --- one user's world -------------------------------------------------------
 
 class World:
@@ -170,10 +189,7 @@ class World:
         os.chmod(self.runtime, 0o700)
         self.bin = self._folder("bin")
         self.opened_log = os.path.join(self.root, "opened.txt")
-        opener = os.path.join(self.bin, "xdg-open")
-        with open(opener, "w", encoding="utf-8") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.opened_log)
-        os.chmod(opener, 0o755)
+        fake_opener(self.bin, self.opened_log)
         self.processes = []
         self.fake_today = None
 
@@ -224,10 +240,7 @@ class World:
         return process
 
     def opened(self):
-        if not os.path.exists(self.opened_log):
-            return []
-        with open(self.opened_log, encoding="utf-8") as f:
-            return f.read().splitlines()
+        return read_opened(self.opened_log)
 
     def clean_up(self):
         for process in self.processes:

@@ -30,7 +30,8 @@ import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "process"))
-from aurivane_process import Display, Failure, check, shift, wait_for  # noqa: E402
+from aurivane_process import (  # noqa: E402
+    Display, Failure, check, fake_opener, read_opened, shift, wait_for)
 
 WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
 SUITE_TIMEOUT = 300
@@ -70,10 +71,7 @@ class Wine:
         self.bin = os.path.join(self.root, "bin")
         os.makedirs(self.bin)
         self.opened_log = os.path.join(self.root, "opened.txt")
-        opener = os.path.join(self.bin, "xdg-open")
-        with open(opener, "w", encoding="utf-8") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % self.opened_log)
-        os.chmod(opener, 0o755)
+        fake_opener(self.bin, self.opened_log)
         self.processes = []
         self.run(["wineboot", "--init"], timeout=180)
         self.wait_server()
@@ -122,10 +120,7 @@ class Wine:
                               check=False).stdout.strip()
 
     def opened(self):
-        if not os.path.exists(self.opened_log):
-            return []
-        with open(self.opened_log, encoding="utf-8") as f:
-            return f.read().splitlines()
+        return read_opened(self.opened_log)
 
     def registry(self, key):
         """The values of a registry key as {name: value}; None without it.
