@@ -154,6 +154,16 @@ class Display:
             self.server.wait(timeout=WAIT)
 
 
+def with_changes(env, changes):
+    """`env` with each of `changes` set, or removed where its value is None."""
+    for key, value in changes.items():
+        if value is None:
+            env.pop(key, None)
+        else:
+            env[key] = value
+    return env
+
+
 # --- the browser ---------------------------------------------------------------
 
 def fake_opener(folder, log):
@@ -225,12 +235,7 @@ class World:
             env["FAKETIME"] = "@%s 12:00:00" % self.fake_today.isoformat()
             # The sanitizer runtime wants to be loaded first; here it cannot.
             env["ASAN_OPTIONS"] = "verify_asan_link_order=0"
-        for key, value in changes.items():
-            if value is None:
-                env.pop(key, None)
-            else:
-                env[key] = value
-        return env
+        return with_changes(env, changes)
 
     def start(self, preexec=None, program=None, **changes):
         process = subprocess.Popen([program or self.program], env=self.environment(**changes),

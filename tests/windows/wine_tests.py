@@ -31,7 +31,7 @@ import zipfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "process"))
 from aurivane_process import (  # noqa: E402
-    Display, Failure, check, fake_opener, read_opened, shift, wait_for)
+    Display, Failure, check, fake_opener, read_opened, shift, wait_for, with_changes)
 
 WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
 SUITE_TIMEOUT = 300
@@ -91,12 +91,7 @@ class Wine:
             "LC_ALL": "en_US.UTF-8",
         })
         env.pop("QT_QPA_PLATFORM", None)
-        for key, value in changes.items():
-            if value is None:
-                env.pop(key, None)
-            else:
-                env[key] = value
-        return env
+        return with_changes(env, changes)
 
     def run(self, args, timeout=WAIT * 3, **changes):
         return subprocess.run(["wine", *args], env=self.environment(**changes),
