@@ -154,6 +154,15 @@ class Display:
             self.server.wait(timeout=WAIT)
 
 
+def cleared_variables():
+    """The variables no test inherits from the developer's environment:
+    tests/environment.txt, one name a line."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "environment.txt")
+    with open(path, encoding="utf-8") as listing:
+        lines = (line.split("#", 1)[0].strip() for line in listing)
+        return [line for line in lines if line]
+
+
 def with_changes(env, changes):
     """`env` with each of `changes` set, or removed where its value is None."""
     for key, value in changes.items():
@@ -230,6 +239,9 @@ class World:
             "LC_ALL": "en_US.UTF-8",
             "NO_AT_BRIDGE": "1",
         }
+        # The program's "today" is the one these scenarios compare with.
+        if "TZ" in os.environ:
+            env["TZ"] = os.environ["TZ"]
         if self.fake_today:
             env["LD_PRELOAD"] = faketime_library()
             env["FAKETIME"] = "@%s 12:00:00" % self.fake_today.isoformat()

@@ -31,7 +31,8 @@ import zipfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "process"))
 from aurivane_process import (  # noqa: E402
-    Display, Failure, check, fake_opener, read_opened, shift, wait_for, with_changes)
+    Display, Failure, check, cleared_variables, fake_opener, read_opened, shift, wait_for,
+    with_changes)
 
 WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
 SUITE_TIMEOUT = 300
@@ -78,7 +79,7 @@ class Wine:
 
     def environment(self, **changes):
         env = dict(os.environ)
-        for key in ("WINEPATH", "WINEDEBUG", "LD_PRELOAD", "FAKETIME"):
+        for key in ["WINEPATH", "WINEDEBUG", "LD_PRELOAD", "FAKETIME", *cleared_variables()]:
             env.pop(key, None)
         env.update({
             "WINEPREFIX": self.prefix,
@@ -90,7 +91,6 @@ class Wine:
             "LANG": "en_US.UTF-8",
             "LC_ALL": "en_US.UTF-8",
         })
-        env.pop("QT_QPA_PLATFORM", None)
         return with_changes(env, changes)
 
     def run(self, args, timeout=WAIT * 3, **changes):
