@@ -82,36 +82,24 @@ private slots:
         frmAbout about(aboutPlatform, aboutForms);
         SupportScreen support;
 
+        // What each link is called, how it is described and which key
+        // presses it are in the table of every form's texts.
         struct Link {
             QWidget* label;
-            QString name;
             FakePlatform* platform;
             const char* page;
         };
         const QList<Link> links{
-            {main.window->Label14,
-             QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit "
-                            "Quillmoor Now."),
-             &main.platform, "home-page"},
-            {main.window->lblFullBrand,
-             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                            "money online. Get this software fully branded for your website. "
-                            "Click here for more details."),
-             &main.platform, "fully-branded"},
-            {about.lblHomePage, QStringLiteral("Click here to visit Quillmoor"), &aboutPlatform,
-             "home-page"},
-            {about.lblCoBrand, QStringLiteral("Click here for more details."), &aboutPlatform,
-             "fully-branded"},
-            {support.screen->lblGoToHome, QStringLiteral("Click Here To Visit Quillmoor Softwares"),
-             &support.platform, "quillmoorsoftwares"},
+            {main.window->Label14, &main.platform, "home-page"},
+            {main.window->lblFullBrand, &main.platform, "fully-branded"},
+            {about.lblHomePage, &aboutPlatform, "home-page"},
+            {about.lblCoBrand, &aboutPlatform, "fully-branded"},
+            {support.screen->lblGoToHome, &support.platform, "quillmoorsoftwares"},
         };
         for (const Link& link : links) {
             const QByteArray where = link.label->objectName().toUtf8();
             QAccessibleInterface* accessible = Accessible(link.label);
             QVERIFY2(accessible->role() == QAccessible::Link, where.constData());
-            QCOMPARE(accessible->text(QAccessible::Name), link.name);
-            QVERIFY2(accessible->text(QAccessible::Description).startsWith(QStringLiteral("Link")),
-                     where.constData());
             QVERIFY(accessible->state().focusable);
 
             QAccessibleActionInterface* actions = accessible->actionInterface();
@@ -131,10 +119,7 @@ private slots:
         MainWindow main;
         QVERIFY(ShowActive(main.window.data()));
         frmMain& w = *main.window;
-        QCOMPARE(NameOf(w.fraStep[0]), QStringLiteral("Personal Details"));
-        QCOMPARE(NameOf(w.fraStep[1]), QStringLiteral("Astro Chakra Details"));
         QCOMPARE(Accessible(w.fraStep[0])->role(), QAccessible::Grouping);
-        QCOMPARE(NameOf(w.txtName), QStringLiteral("Name"));
         // The lists are labelled by their caption, as Qt reports it on Linux.
         const auto labels = Accessible(w.cboMonth)->relations(QAccessible::Label);
         QStringList labelNames;
@@ -143,13 +128,8 @@ private slots:
         QVERIFY2(labelNames.contains(QStringLiteral("Date of Birth")),
                  qPrintable(labelNames.join(u'|')));
         // Qt on Linux reads a list's value where its name would be; the
-        // description still says which part of the date each list holds.
-        QCOMPARE(Accessible(w.cboMonth)->text(QAccessible::Description),
-                 QStringLiteral("Month of birth"));
-        QCOMPARE(Accessible(w.cboDate)->text(QAccessible::Description),
-                 QStringLiteral("Day of birth"));
-        QCOMPARE(Accessible(w.cboYear)->text(QAccessible::Description),
-                 QStringLiteral("Year of birth"));
+        // description says which part of the date each list holds (the
+        // table of every form's texts has them).
 
         // 1 August 1980, typed and picked with the keyboard only.
         QTRY_COMPARE(QApplication::focusWidget(), w.txtName);
@@ -201,18 +181,12 @@ private slots:
         QTest::keyClick(about.lblHomePage, Qt::Key_Space);
         QCOMPARE(platform.openedAddresses, QStringList{Page("home-page")});
         QVERIFY(about.isVisible());
-        QCOMPARE(NameOf(about.Label2), QStringLiteral("Aurivane v1.20"));
-        QVERIFY(NameOf(about.Label1).startsWith(QStringLiteral("Aurivane is a different")));
-        QCOMPARE(NameOf(about.cmdOK), QStringLiteral("OK"));
     }
 
     void supportScreenReadsItsTextsAndNamesItsBoxes() {
         SupportScreen s;
         QVERIFY(ShowActive(s.screen.data()));
-        QVERIFY(NameOf(s.screen->Label2).startsWith(QStringLiteral("Quillmoor is a FREE online")));
-        QVERIFY(NameOf(s.screen->Label3).startsWith(QStringLiteral("If you have enjoyed")));
         QCOMPARE(Accessible(s.screen->Check1)->role(), QAccessible::CheckBox);
-        QCOMPARE(NameOf(s.screen->Check1), QStringLiteral("Click Here To Visit Quillmoor Now"));
 
         // The boxes show what they ask for only while empty; the name stays.
         ReferAFriendPanel* p = s.screen->Frame2;

@@ -476,8 +476,6 @@ private slots:
     void accessKeysPressTheButtons() {
         Fixture f;
         QVERIFY(f.ready());
-        QCOMPARE(f.window->cmdNext->text(), QStringLiteral("&Get My Aurivane Reading"));
-        QCOMPARE(f.window->cmdBack->text(), QStringLiteral("&Back"));
         f.window->txtName->setText(QStringLiteral("Ann"));
         // An access key clicks its button after a short press.
         QTest::keyClick(f.window.data(), Qt::Key_G, Qt::AltModifier);
@@ -502,19 +500,7 @@ private slots:
 
     void menus() {
         Fixture f;
-        QStringList bar;
-        for (QAction* action : f.window->menuBar()->actions())
-            bar << action->text();
-        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
-        QCOMPARE(f.window->mnuFile->actions().size(), 1);
-        QCOMPARE(f.window->mnuExit->text(), QStringLiteral("E&xit"));
-
-        QStringList help;
-        for (QAction* action : f.window->mnuHelp->actions())
-            help << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-",
-                                    "Check for Software &Update", "-", "&About Software"}));
-
+        // The entries' texts and order are in the table of every form's texts.
         QVERIFY(f.window->mnuDonate->menu() == nullptr);
         QVERIFY(f.window->mnuMakeMoney->menu() == nullptr);
         QVERIFY(f.window->mnuMakeMoney->isVisible());
