@@ -594,7 +594,7 @@ def twenty_simultaneous_starts(world, display):
                 if boxes:
                     settled[p.pid] = boxes[0]
         return len(settled) == len(starts)
-    wait_for("all twenty starts to settle", probe, timeout=60)
+    wait_for("all twenty starts to settle", probe, timeout=WAIT * 4)
     winners = [p for p in starts if settled[p.pid] == "main"]
     check(len(winners) == 1, "%d main windows" % len(winners))
     for p in starts:
