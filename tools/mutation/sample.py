@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""Samples mutants of the program's sources and tells which the tests catch.
+
+Usage: tools/mutation/sample.py BUILD_DIR [--count N] [--seed S] [--only KIND]
+
+Run it in a clean checkout whose BUILD_DIR is configured (for example
+`cmake --preset dev`). Each mutant changes one place in src/:
+
+  text      flips the letter case of one letter in a string literal
+  boundary  moves one comparison boundary (< and <=, > and >=)
+  delete    deletes one statement
+
+then rebuilds and runs the suite: first the QtTest suites, then, if they
+all pass, the process tests. A mutant that does not compile is drawn again.
+The file is restored after every mutant. The closing lines list the
+survivors with their places, so each can be judged by hand (some mutants do
+not change what the program does).
+"""
+
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+import time
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+
+STRING = re.compile(r'QStringLiteral\("((?:[^"\\]|\\.)*)"\)|u"((?:[^"\\]|\\.)*)"')
+BOUNDARY = re.compile(r"(?<=[\w)\]]) (<=|>=|<|>) (?=[\w(!-])")
+# Control names are no text a user sees.
+CONTROL_NAME = re.compile(r"^(lbl|txt|cbo|cmd|fra|pic|mnu|Label|Frame|Check|Shape|frm|IMG)\w*(\(\d+\))?$")
+STATEMENT = re.compile(r"^( {4,})(?!return\b|case\b|default\b|break\b|}|//|#)[^;{}]*;\s*$")
+
+
+def sources():
+    found = []
+    for folder, _, files in os.walk(os.path.join(ROOT, "src")):
+        for name in files:
+            if name.endswith(".cpp"):
+                found.append(os.path.join(folder, name))
+    return sorted(found)
+
+
+def sites(kind, lines):
+    """(line index, start, end, replacement) for every place of `kind`."""
+    out = []
+    for i, line in enumerate(lines):
+        stripped = line.strip()
+        if stripped.startswith("//") or stripped.startswith("#"):
+            continue
+        if kind == "text":
+            for match in STRING.finditer(line):
+                group = 1 if match.group(1) is not None else 2
+                if CONTROL_NAME.match(match.group(group)) or "objectname" in line.lower():
+                    continue
+                start, end = match.span(group)
+                for k in range(start, end):
+                    ch = line[k]
+                    if ch.isalpha() and ch.isascii() and line[k - 1] != "\\":
+                        out.append((i, k, k + 1, ch.swapcase()))
+        elif kind == "boundary":
+            for match in BOUNDARY.finditer(line):
+                op = match.group(1)
+                moved = {"<": "<=", "<=": "<", ">": ">=", ">=": ">"}[op]
+                out.append((i, match.start(1), match.end(1), moved))
+        elif kind == "delete":
+            # Declarations deleted do not compile and are drawn again.
+            if STATEMENT.match(line):
+                out.append((i, 0, len(line.rstrip("\n")), ""))
+    return out
+
+
+def run(args, timeout):
+    try:
+        return subprocess.run(args, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                              timeout=timeout, check=False).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build")
+    parser.add_argument("--count", type=int, default=30)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--only", choices=["text", "boundary", "delete"])
+    options = parser.parse_args()
+    build = os.path.abspath(options.build)
+    rng = random.Random(options.seed)
+    kinds = [options.only] if options.only else ["text", "boundary", "delete"]
+    files = sources()
+
+    results = []
+    attempts = 0
+    while len(results) < options.count and attempts < options.count * 10:
+        attempts += 1
+        kind = kinds[len(results) % len(kinds)]
+        path = rng.choice(files)
+        with open(path, encoding="utf-8") as source:
+            lines = source.readlines()
+        places = sites(kind, lines)
+        if not places:
+            continue
+        i, start, end, replacement = rng.choice(places)
+        original = lines[i]
+        lines[i] = original[:start] + replacement + original[end:]
+        where = "%s:%d" % (os.path.relpath(path, ROOT), i + 1)
+        try:
+            with open(path, "w", encoding="utf-8") as source:
+                source.writelines(lines)
+            if run(["cmake", "--build", build], 900) != 0:
+                continue
+            started = time.monotonic()
+            caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
+                          "-E", "^(process_|packaging_)"], 900) != 0
+            if not caught:
+                caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
+                              "-R", "^process_"], 900) != 0
+            results.append((kind, where, original.strip(), lines[i].strip(), caught))
+            print("%-8s %-8s %s (%.0f s)" % (kind, "caught" if caught else "SURVIVED", where,
+                                             time.monotonic() - started), flush=True)
+        finally:
+            with open(path, "w", encoding="utf-8") as source:
+                source.writelines(original if n == i else line for n, line in enumerate(lines))
+    run(["cmake", "--build", build], 900)
+
+    caught = sum(1 for r in results if r[4])
+    print("\n%d of %d mutants caught (%.0f %%)" % (caught, len(results),
+                                                 100.0 * caught / max(1, len(results))))
+    for kind, where, before, after, was_caught in results:
+        if not was_caught:
+            print("survivor %s %s\n  - %s\n  + %s" % (kind, where, before, after))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
