@@ -625,6 +625,14 @@ def install_and_uninstall(ctx):
                  lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), WAIT)
         wine.wait_server()
 
+    # Wine passes for Windows 7, which Qt 6 no longer runs on: the installer
+    # refuses it (and anything before Windows 10 version 1703).
+    result = wine.run([installer, "/S"], timeout=300)
+    check(result.returncode != 0 and wine.registry(user_entry) is None,
+          "the installer went ahead on Windows 7 (exit %s)" % result.returncode)
+    wine.run(["winecfg", "-v", "win10"])
+    wine.wait_server()
+
     # For the current user: under the user's profile, no elevation.
     result = wine.run([installer, "/S"], timeout=300)
     check(result.returncode == 0, "the installer ended with %s" % result.returncode)
