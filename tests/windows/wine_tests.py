@@ -583,9 +583,8 @@ def install_and_uninstall(ctx):
     installer = "Z:" + ctx.installer.replace("/", "\\")
     size = os.path.getsize(ctx.installer)
     check(size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576))
-    sums = os.path.join(os.path.dirname(ctx.installer), "SHA256SUMS")
     listed = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"],
-                            cwd=os.path.dirname(sums), capture_output=True, text=True)
+                            cwd=os.path.dirname(ctx.installer), capture_output=True, text=True)
     check(listed.returncode == 0 and ".exe: OK" in listed.stdout and ".zip: OK" in listed.stdout,
           "SHA256SUMS: %s%s" % (listed.stdout, listed.stderr))
     shipped = files_under(os.path.dirname(os.path.dirname(ctx.program)))
