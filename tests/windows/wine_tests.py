@@ -530,11 +530,22 @@ def version_strings(data, version):
     return found
 
 
-def executable_is_a_gui_program(ctx):
-    """No console window, the icon in Explorer, the manifest and the version
-    block; the installer's version block too."""
+def manifest_entries(data):
+    """A function giving the values of the elements of that local name in
+    the application manifest embedded in a program."""
     import xml.etree.ElementTree as ET
 
+    manifest = re.search(rb"<assembly .*?</assembly>", data, re.S)
+    check(manifest, "no manifest text in the program")
+    root = ET.fromstring(manifest.group(0))
+    return lambda name: [e.text or e.get("level") or e.get("Id") for e in root.iter()
+                         if e.tag.rsplit("}", 1)[-1] == name]
+
+
+def executable_is_a_gui_program(ctx):
+    """No console window, the icon in Explorer, the manifest and the version
+    block; the installer's version block, and a manifest that asks for no
+    administrator rights."""
     subsystem, types = pe_facts(ctx.program)
     check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
     check({3, 14, 16, 24} <= types, "resource types %r lack the icon, version or manifest" % types)
@@ -543,14 +554,7 @@ def executable_is_a_gui_program(ctx):
     check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
           "the version block lacks %s" % VERSION)
 
-    manifest = re.search(rb"<assembly .*?</assembly>", data, re.S)
-    check(manifest, "no manifest text in the program")
-    root = ET.fromstring(manifest.group(0))
-
-    def texts(local_name):
-        return [e.text or e.get("level") or e.get("Id") for e in root.iter()
-                if e.tag.rsplit("}", 1)[-1] == local_name]
-
+    texts = manifest_entries(data)
     check(texts("requestedExecutionLevel") == ["asInvoker"],
           "execution level %r" % texts("requestedExecutionLevel"))
     check(texts("supportedOS") == ["{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"],
@@ -562,8 +566,11 @@ def executable_is_a_gui_program(ctx):
     subsystem, types = pe_facts(ctx.installer)
     check(subsystem == 2 and 16 in types, "the installer has no version block")
     with open(ctx.installer, "rb") as f:
-        check(version_strings(f.read(), VERSION) == {"FileVersion", "ProductVersion"},
-              "the installer's version block lacks %s" % VERSION)
+        data = f.read()
+    check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
+          "the installer's version block lacks %s" % VERSION)
+    level = manifest_entries(data)("requestedExecutionLevel")
+    check(level == ["asInvoker"], "the installer asks for %r" % level)
 
 
 def files_under(folder):
