@@ -8,7 +8,6 @@
 
 include(GNUInstallDirs)
 
-set(AURIVANE_RELEASE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 # Date of the current release, for the AppStream release list.
 set(AURIVANE_RELEASE_DATE "2026-12-08")
 
@@ -38,17 +37,50 @@ foreach(_size IN ITEMS 32 48 64 128 256)
             RENAME "${AURIVANE_APP_ID}.png")
 endforeach()
 
-# Debian wants manual pages compressed; -n keeps the package reproducible.
+# Debian wants manual pages and changelogs compressed; -n keeps the package
+# reproducible.
 find_program(AURIVANE_GZIP gzip REQUIRED)
-add_custom_command(
-    OUTPUT "${_aurivane_pkg_dir}/aurivane.1.gz"
-    COMMAND "${AURIVANE_GZIP}" -9 -n -c "${PROJECT_SOURCE_DIR}/packaging/aurivane.1"
-            > "${_aurivane_pkg_dir}/aurivane.1.gz"
-    DEPENDS "${PROJECT_SOURCE_DIR}/packaging/aurivane.1"
-    COMMENT "Compressing the manual page"
-    VERBATIM)
-add_custom_target(aurivane_manpage ALL DEPENDS "${_aurivane_pkg_dir}/aurivane.1.gz")
+foreach(_doc IN ITEMS aurivane.1 debian/changelog)
+    get_filename_component(_name "${_doc}" NAME)
+    add_custom_command(
+        OUTPUT "${_aurivane_pkg_dir}/${_name}.gz"
+        COMMAND "${AURIVANE_GZIP}" -9 -n -c "${PROJECT_SOURCE_DIR}/packaging/${_doc}"
+                > "${_aurivane_pkg_dir}/${_name}.gz"
+        DEPENDS "${PROJECT_SOURCE_DIR}/packaging/${_doc}"
+        COMMENT "Compressing ${_doc}"
+        VERBATIM)
+endforeach()
+add_custom_target(aurivane_docs ALL
+    DEPENDS "${_aurivane_pkg_dir}/aurivane.1.gz" "${_aurivane_pkg_dir}/changelog.gz")
 install(FILES "${_aurivane_pkg_dir}/aurivane.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The copyright file (machine-readable) and the changelog, whose newest
+# entry must be this release.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/debian/changelog" _newest LIMIT_COUNT 1)
+if(NOT _newest MATCHES "^aurivane \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/debian/changelog starts with '${_newest}', "
+                        "not with an entry for ${PROJECT_VERSION}")
+endif()
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/debian/copyright"
+              "${_aurivane_pkg_dir}/changelog.gz"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/aurivane)
+
+# Hardening as Debian builds its packages: every symbol bound at start-up,
+# so the relocations can be made read-only (-z now beside the default -z
+# relro); and no compiler version strings (.comment) in the stripped program.
+target_link_options(aurivane PRIVATE "LINKER:-z,now")
+if(CMAKE_STRIP)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(
+                COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/aurivane\"
+                RESULT_VARIABLE _stripped)
+            if(NOT _stripped EQUAL 0)
+                message(FATAL_ERROR \"Could not remove .comment from aurivane\")
+            endif()
+        endif()")
+endif()
 
 # The Debian package. dpkg-shlibdeps (dpkg-dev) works out the libraries the
 # program links to; the rest it needs at run time is named here: Qt's

@@ -2,7 +2,8 @@
 #
 #   scripts/build-windows      (cross-builds from Debian with MinGW-w64)
 #
-# aurivane.exe gets its icon and version block from a resource file. Beside it
+# aurivane.exe gets its icon, application manifest and version block from a
+# resource file. Beside it
 # in bin/ go exactly the libraries it loads: Qt's Core, Gui and Widgets, the
 # "windows" platform plugin and the JPEG image plugin (the chakra pictures),
 # and the C++ runtime of the compiler. The program draws itself in Qt's
@@ -11,11 +12,21 @@
 
 set(_aurivane_win_dir "${PROJECT_BINARY_DIR}/packaging/windows")
 set(AURIVANE_RC_ICON "${PROJECT_SOURCE_DIR}/resources/icons/aurivane.ico")
+set(AURIVANE_RC_MANIFEST "${_aurivane_win_dir}/aurivane.manifest")
+configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/aurivane.manifest.in"
+               "${AURIVANE_RC_MANIFEST}" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/aurivane.rc.in"
                "${_aurivane_win_dir}/aurivane.rc" @ONLY)
 target_sources(aurivane PRIVATE "${_aurivane_win_dir}/aurivane.rc")
 set_source_files_properties("${_aurivane_win_dir}/aurivane.rc" TARGET_DIRECTORY aurivane
-    PROPERTIES OBJECT_DEPENDS "${AURIVANE_RC_ICON}")
+    PROPERTIES OBJECT_DEPENDS "${AURIVANE_RC_ICON};${AURIVANE_RC_MANIFEST}")
+
+# The notice and the full texts of the libraries' licences, which those
+# licences ask to travel with the libraries: at the top of the installed
+# folder and of the ZIP.
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/windows/notice.txt"
+        DESTINATION . RENAME NOTICE.txt)
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/packaging/windows/licenses/" DESTINATION licenses)
 
 # Qt's libraries and plugins, by their imported targets.
 foreach(_lib IN ITEMS Qt6::Core Qt6::Gui Qt6::Widgets)
@@ -52,6 +63,9 @@ endif()
 
 # The installer (NSIS) and the portable ZIP:
 #   build/windows/Aurivane-<version>-win64.exe and .zip
+# The installer's script is packaging/windows/NSIS.template.in, which CPack
+# finds on the module path.
+list(APPEND CMAKE_MODULE_PATH "${PROJECT_SOURCE_DIR}/packaging/windows")
 set(CPACK_PACKAGE_NAME "Aurivane")
 set(CPACK_PACKAGE_VENDOR "Quillmoor")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -60,25 +74,19 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_SYSTEM_NAME "win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Aurivane")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Aurivane")
-set(CPACK_PACKAGE_EXECUTABLES "aurivane;Aurivane")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/packaging/windows/notice.txt")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_NSIS_PACKAGE_NAME "Aurivane")
 set(CPACK_NSIS_DISPLAY_NAME "Aurivane")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON "${AURIVANE_RC_ICON}")
 set(CPACK_NSIS_MUI_UNIICON "${AURIVANE_RC_ICON}")
-set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\aurivane.exe")
 set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_NSIS_HELP_LINK "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # A 64-bit installer for a 64-bit program: it needs no 32-bit subsystem and
 # writes to the same registry view and Program Files folder as the program.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_MUI_FINISHPAGE_RUN "aurivane.exe")
 
 set(CPACK_GENERATOR "NSIS;ZIP")
 include(CPack)

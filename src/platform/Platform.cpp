@@ -12,7 +12,7 @@ QString Platform::ApplicationTitle() {
 }
 
 QString Platform::TitleWithVersion() {
-    return ApplicationTitle() + QStringLiteral(" v" AURIVANE_VERSION);
+    return ApplicationTitle() + QStringLiteral(" v" AURIVANE_TITLE_VERSION);
 }
 
 int Platform::RoundHalfEven(double value) {

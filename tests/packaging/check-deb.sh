@@ -85,6 +85,7 @@ need appstreamcli appstream
 need man man-db
 need Xvfb xvfb
 need xdotool xdotool
+need lintian lintian
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -112,6 +113,8 @@ expected=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     usr/share/man/man1/aurivane.1.gz
+    usr/share/doc/aurivane/copyright
+    usr/share/doc/aurivane/changelog.gz
 )
 for size in 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -140,10 +143,21 @@ done
 
 man=$root/usr/share/man/man1/aurivane.1.gz
 gzip -t "$man" || fail "the manual page is not valid gzip"
-zcat "$man" | head -n 1 | grep -q "^\.TH AURIVANE 1 .*\"Aurivane $major_minor\"" ||
-    fail "the manual page's .TH line does not name Aurivane $major_minor: $(zcat "$man" | head -n 1)"
+zcat "$man" | head -n 1 | grep -q "^\.TH AURIVANE 1 .*\"Aurivane $version\"" ||
+    fail "the manual page's .TH line does not name Aurivane $version: $(zcat "$man" | head -n 1)"
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page has formatting warnings: $warnings"
+
+# Debian's own checker: every error and warning counts, and so do the
+# hardening and stripping remarks (-z now, .comment) it gives as information.
+step "lintian"
+tags=$(lintian --no-cfg --display-info --tag-display-limit 0 "$deb" 2>&1 |
+    grep -v 'running with root privileges') || true
+echo "${tags:-   (no remarks)}" | sed 's/^/   /'
+bad=$(echo "$tags" | grep -E '^(E|W): |^I: [^ ]+: (hardening-no-bindnow|binary-has-unneeded-section)') || true
+[ -z "$bad" ] || fail "lintian: $bad"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+    "$root/usr/share/doc/aurivane/copyright" || fail "the copyright file is not machine-readable"
 
 step "control fields"
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -182,7 +196,7 @@ wmclass=$(key StartupWMClass)
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
-grep -q "<release version=\"$major_minor\"" "$metainfo" || fail "the metainfo has no release $major_minor"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 grep -qF "<url type=\"homepage\">$homepage</url>" "$metainfo" || fail "the metainfo homepage is not $homepage"
 
 step "start the unpacked program"

@@ -4,7 +4,7 @@
 #
 # usage: validate-metadata.sh desktop <file.desktop>
 #        validate-metadata.sh appstream <file.metainfo.xml>
-#        validate-metadata.sh manpage <file.1> <expected "Aurivane X.Y">
+#        validate-metadata.sh manpage <file.1> <expected "Aurivane X.Y.Z">
 
 set -u
 kind=$1

@@ -43,6 +43,10 @@ SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
 SITE = "http://www.quillmoor.com"
 PAGE = SITE + "/aurivane/ssd.php?page="
 REGISTRY_KEY = r"HKEY_CURRENT_USER\Software\aurivane"
+VERSION = "1.20.0"
+ENTRY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Aurivane"
+LICENCES = {"NOTICE.txt", "licenses/LGPL-3.0.txt", "licenses/GPL-3.0.txt",
+            "licenses/GCC-exception-3.1.txt", "licenses/MinGW-w64-runtime.txt"}
 
 
 def twips(value):
@@ -118,8 +122,9 @@ class Wine:
         return read_opened(self.opened_log)
 
     def registry(self, key):
-        """The values of a registry key as {name: value}; None without it.
-        reg export writes UTF-16, which keeps the shifted characters."""
+        """The values of a registry key as {name: value}, text or number;
+        None without it. reg export writes UTF-16, which keeps the shifted
+        characters."""
         out = os.path.join(self.root, "export.reg")
         if os.path.exists(out):
             os.remove(out)
@@ -134,6 +139,9 @@ class Wine:
             if match:
                 unescape = lambda s: re.sub(r"\\(.)", r"\1", s)  # noqa: E731
                 values[unescape(match.group(1))] = unescape(match.group(2))
+            match = re.fullmatch(r'"([^"\\]*)"=dword:([0-9a-f]{8})', line)
+            if match:
+                values[match.group(1)] = int(match.group(2), 16)
         return values
 
     def duration(self):
@@ -510,49 +518,180 @@ def pe_facts(path):
     return subsystem, types
 
 
-def executable_is_a_gui_program(ctx):
-    """No console window, the icon in Explorer, and a version block."""
-    subsystem, types = pe_facts(ctx.program)
-    check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
-    check({3, 14, 16} <= types, "resource types %r lack the icon or the version" % types)
-    with open(ctx.program, "rb") as f:
-        data = f.read()
-    # A string of the version block: key, padding to four bytes, value.
+def version_strings(data, version):
+    """The keys of a version block whose value is `version`: each string is
+    key, padding to four bytes, value."""
+    found = set()
     for key in ("FileVersion", "ProductVersion"):
         entry = re.escape((key + "\0").encode("utf-16-le")) + b"(?:\0\0)?" + \
-            re.escape("1.20\0".encode("utf-16-le"))
-        check(re.search(entry, data), "the version block has no %s 1.20" % key)
+            re.escape((version + "\0").encode("utf-16-le"))
+        if re.search(entry, data):
+            found.add(key)
+    return found
+
+
+def manifest_entries(data):
+    """A function giving the values of the elements of that local name in
+    the application manifest embedded in a program."""
+    import xml.etree.ElementTree as ET
+
+    manifest = re.search(rb"<assembly .*?</assembly>", data, re.S)
+    check(manifest, "no manifest text in the program")
+    root = ET.fromstring(manifest.group(0))
+    return lambda name: [e.text or e.get("level") or e.get("Id") for e in root.iter()
+                         if e.tag.rsplit("}", 1)[-1] == name]
+
+
+def executable_is_a_gui_program(ctx):
+    """No console window, the icon in Explorer, the manifest and the version
+    block; the installer's version block, and a manifest that asks for no
+    administrator rights."""
+    subsystem, types = pe_facts(ctx.program)
+    check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
+    check({3, 14, 16, 24} <= types, "resource types %r lack the icon, version or manifest" % types)
+    with open(ctx.program, "rb") as f:
+        data = f.read()
+    check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
+          "the version block lacks %s" % VERSION)
+
+    texts = manifest_entries(data)
+    check(texts("requestedExecutionLevel") == ["asInvoker"],
+          "execution level %r" % texts("requestedExecutionLevel"))
+    check(texts("supportedOS") == ["{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"],
+          "supported systems %r, not Windows 10 and 11" % texts("supportedOS"))
+    check([t.replace(" ", "") for t in texts("dpiAwareness")] == ["PerMonitorV2,PerMonitor"],
+          "DPI awareness %r" % texts("dpiAwareness"))
+    check(texts("longPathAware") == ["true"], "long paths %r" % texts("longPathAware"))
+
+    subsystem, types = pe_facts(ctx.installer)
+    check(subsystem == 2 and 16 in types, "the installer has no version block")
+    with open(ctx.installer, "rb") as f:
+        data = f.read()
+    check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
+          "the installer's version block lacks %s" % VERSION)
+    level = manifest_entries(data)("requestedExecutionLevel")
+    check(level == ["asInvoker"], "the installer asks for %r" % level)
+
+
+def files_under(folder):
+    """{relative path with /: size} of every file below folder."""
+    found = {}
+    for path in glob.glob(os.path.join(folder, "**"), recursive=True):
+        if os.path.isfile(path):
+            found[os.path.relpath(path, folder).replace(os.sep, "/")] = os.path.getsize(path)
+    return found
 
 
 def install_and_uninstall(ctx):
+    """Per user by default, for all users with /AllUsers; neither installing
+    over nor uninstalling a running Aurivane touches it; uninstalling leaves
+    only the user's reminder date."""
     wine, display = ctx.wine(), ctx.display
-    installer = ctx.installer
-    size = os.path.getsize(installer)
+    installer = "Z:" + ctx.installer.replace("/", "\\")
+    size = os.path.getsize(ctx.installer)
     check(size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576))
-    result = wine.run(["Z:" + installer.replace("/", "\\"), "/S"], timeout=300)
-    check(result.returncode == 0, "the installer ended with %s" % result.returncode)
-    folder = wine.unix_path(r"C:\Program Files\Aurivane")
-    program = os.path.join(folder, "bin", "aurivane.exe")
-    check(os.path.isfile(program), "no %s after installing" % program)
-    uninstall = r"HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\Aurivane"
-    entry = wine.registry(uninstall)
-    check(entry and entry.get("DisplayName") == "Aurivane", "Apps & features entry %r" % entry)
-    check("Uninstall.exe" in entry.get("UninstallString", ""), "uninstall entry %r" % entry)
-    menus = glob.glob(os.path.join(wine.prefix, "drive_c", "ProgramData", "Microsoft", "Windows",
-                                   "Start Menu", "Programs", "Aurivane", "Aurivane.lnk"))
-    check(menus, "no Start-menu entry")
+    listed = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"],
+                            cwd=os.path.dirname(ctx.installer), capture_output=True, text=True)
+    check(listed.returncode == 0 and ".exe: OK" in listed.stdout and ".zip: OK" in listed.stdout,
+          "SHA256SUMS: %s%s" % (listed.stdout, listed.stderr))
+    shipped = files_under(os.path.dirname(os.path.dirname(ctx.program)))
+    check(LICENCES <= set(shipped), "the ZIP lacks %r" % (LICENCES - set(shipped)))
+    user_entry = "HKEY_CURRENT_USER\\" + ENTRY
+    machine_entry = "HKEY_LOCAL_MACHINE\\" + ENTRY
+    programs = os.path.join(wine.prefix, "drive_c", "users", "*", "AppData")
+    shortcut = os.path.join(programs, "Roaming", "Microsoft", "Windows", "Start Menu",
+                            "Programs", "Aurivane.lnk")
 
+    def installed(entry_key):
+        """The folder and the complete Apps & features entry."""
+        entry = wine.registry(entry_key)
+        check(entry, "no Apps & features entry %s" % entry_key)
+        location = entry.get("InstallLocation", "")
+        folder = wine.unix_path(location)
+        files = files_under(folder)
+        check(set(files) == set(shipped) | {"Uninstall.exe"},
+              "installed files differ from the ZIP's: %r" % (set(files) ^ set(shipped)))
+        uninstaller = location + "\\Uninstall.exe"
+        expected = {"DisplayName": "Aurivane", "DisplayVersion": VERSION, "Publisher": "Quillmoor",
+                    "DisplayIcon": location + "\\bin\\aurivane.exe",
+                    "UninstallString": '"%s"' % uninstaller,
+                    "QuietUninstallString": '"%s" /S' % uninstaller,
+                    "URLInfoAbout": SITE + "/aurivane/", "NoModify": 1, "NoRepair": 1}
+        wrong = {k: entry.get(k) for k, v in expected.items() if entry.get(k) != v}
+        check(not wrong, "entry values %r" % wrong)
+        kilobytes = sum(files.values()) / 1024
+        check(abs(entry.get("EstimatedSize", 0) - kilobytes) < 0.05 * kilobytes,
+              "EstimatedSize %r for %d KB" % (entry.get("EstimatedSize"), kilobytes))
+        return folder, entry
+
+    def uninstall(folder):
+        """As Apps & features does; it returns before it is done."""
+        wine.run([os.path.join(folder, "Uninstall.exe"), "/S"])
+        wait_for("the uninstaller to finish",
+                 lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), WAIT)
+        wine.wait_server()
+
+    # Wine passes for Windows 7, which Qt 6 no longer runs on: the installer
+    # refuses it (and anything before Windows 10 version 1703).
+    result = wine.run([installer, "/S"], timeout=300)
+    check(result.returncode != 0 and wine.registry(user_entry) is None,
+          "the installer went ahead on Windows 7 (exit %s)" % result.returncode)
+    wine.run(["winecfg", "-v", "win10"])
+    wine.wait_server()
+
+    # For the current user: under the user's profile, no elevation.
+    result = wine.run([installer, "/S"], timeout=300)
+    check(result.returncode == 0, "the installer ended with %s" % result.returncode)
+    folder, entry = installed(user_entry)
+    check(re.fullmatch(r".*\\AppData\\Local\\Programs\\Aurivane", entry["InstallLocation"]),
+          "installed into %r" % entry["InstallLocation"])
+    check(wine.registry(machine_entry) is None, "an entry for all users too")
+    check(glob.glob(shortcut), "no Start-menu entry")
+    program = os.path.join(folder, "bin", "aurivane.exe")
+
+    # While it runs, installing over it and uninstalling it both refuse and
+    # change nothing. The uninstaller runs as a copy outside the folder with
+    # _?=, which makes it wait and pass on its exit code.
     app = wine.start([program])
     window = wait_main(display, app)
     stored = wait_for("the stored reminder date", wine.duration, WAIT)
+    before = files_under(folder)
+    result = wine.run([installer, "/S"], timeout=300)
+    check(result.returncode != 0, "installing over the running program ended with 0")
+    copy = os.path.join(wine.root, "Uninstall.exe")
+    shutil.copy(os.path.join(folder, "Uninstall.exe"), copy)
+    result = wine.run([copy, "/S", "_?=" + entry["InstallLocation"]], timeout=300)
+    check(result.returncode != 0, "uninstalling the running program ended with 0")
+    check(files_under(folder) == before, "the installation changed while it ran")
+    check(wine.registry(user_entry) == entry, "the entry changed while it ran")
+    check(glob.glob(shortcut), "the Start-menu entry went while it ran")
     orderly_end(display, app, window)
+    again = wine.start([program])
+    orderly_end(display, again, wait_main(display, again))
 
-    result = wine.run([os.path.join(folder, "Uninstall.exe"), "/S"], timeout=300)
-    check(result.returncode == 0, "the uninstaller ended with %s" % result.returncode)
-    wait_for("the program folder to go", lambda: not os.path.exists(program), WAIT)
-    wine.wait_server()
-    check(not wine.registry(uninstall), "the Apps & features entry stayed")
+    # Closed, it goes without a trace but the reminder date.
+    uninstall(folder)
+    check(not os.path.exists(folder), "the program folder stayed: %r" % files_under(folder))
+    created = entry.get("CreatedFolder")
+    check(not (created and os.path.exists(wine.unix_path(created))),
+          "the folder %r that installing created stayed" % created)
+    check(wine.registry(user_entry) is None, "the Apps & features entry stayed")
+    check(not glob.glob(shortcut), "the Start-menu entry stayed")
+    check(wine.registry(r"HKEY_CURRENT_USER\Software\Quillmoor") is None, "a Quillmoor key stayed")
     check(wine.duration() == stored, "uninstalling lost the stored reminder date")
+
+    # For all users: Program Files and HKLM.
+    result = wine.run([installer, "/S", "/AllUsers"], timeout=300)
+    check(result.returncode == 0, "the installer ended with %s for all users" % result.returncode)
+    folder, entry = installed(machine_entry)
+    check(entry["InstallLocation"] == r"C:\Program Files\Aurivane",
+          "installed for all users into %r" % entry["InstallLocation"])
+    check(wine.registry(user_entry) is None, "an entry for the current user too")
+    uninstall(folder)
+    check(not os.path.exists(folder), "the program folder stayed")
+    check(wine.registry(machine_entry) is None, "the Apps & features entry stayed")
+    check(wine.registry(r"HKEY_LOCAL_MACHINE\Software\Quillmoor") is None,
+          "a Quillmoor key stayed")
 
 
 SCENARIOS = [
