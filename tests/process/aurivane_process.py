@@ -713,8 +713,20 @@ def copy_has_its_own_store_and_lock(world, display):
         end_via_support_screen(display, app, main_window(display, app))
 
 
+def no_display_says_so(world, display):
+    """Started where there is no display, the program says how to run it,
+    ends with 1 and leaves the settings alone."""
+    app = world.start(DISPLAY=None, QT_QPA_PLATFORM=None)
+    status = exit_status(app)
+    said = app.stderr.read().decode(errors="replace")
+    check(status == 1, "exit status %s: %s" % (status, said))
+    check("no display found" in said and "xvfb-run -a aurivane" in said, "it said %r" % said)
+    check(not os.path.exists(world.settings_file), "it wrote its settings")
+
+
 SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
+    "no_display_says_so": no_display_says_so,
     "support_screen_closed_by_frame": support_screen_closed_by_frame,
     "second_instance_refused": second_instance_refused,
     "lock_naming_own_pid": lock_naming_own_pid,
