@@ -528,6 +528,9 @@ private slots:
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
+    // The program's own style, as main() sets it: the native Windows styles
+    // paint buttons, lists and menus in the system's colours.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     TestAccessibility test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
