@@ -31,7 +31,7 @@ install(FILES "${PROJECT_SOURCE_DIR}/packaging/${AURIVANE_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${_aurivane_pkg_dir}/${AURIVANE_APP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(_size IN ITEMS 32 48 64 128 256)
+foreach(_size IN ITEMS 16 24 32 48 64 128 256)
     install(FILES "${PROJECT_SOURCE_DIR}/resources/icons/aurivane-${_size}.png"
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
             RENAME "${AURIVANE_APP_ID}.png")

@@ -6,6 +6,13 @@ QString ApplicationIconPath() {
     return QStringLiteral(":/icons/aurivane-32.png");
 }
 
+QStringList ApplicationIconFamily() {
+    QStringList family;
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+        family.append(QStringLiteral(":/icons/aurivane-%1.png").arg(size));
+    return family;
+}
+
 QString PicturePath(const QString& pictureName) {
     return QStringLiteral(":/pictures/") + pictureName;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace aurivane::Resources {
 
 // The application icon, 32 x 32 pixels (a 64 x 64 version sits beside it
 // for high-density screens).
 QString ApplicationIconPath();
+
+// The application icon drawn at each size a desktop asks for, 16 to 256
+// pixels, smallest first.
+QStringList ApplicationIconFamily();
 
 // A chakra picture by the name it is recorded under, e.g. "0 Crown Chakra.jpg".
 QString PicturePath(const QString& pictureName);

@@ -2,9 +2,11 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <QtMath>
 
 #include <mutex>
 
@@ -81,6 +83,72 @@ void CentreOnScreen(QWidget& window) {
     if (const QScreen* target = window.screen())
         window.move(target->availableGeometry().center() -
                     QPoint(window.width() / 2, window.height() / 2));
+}
+
+QPalette FixedLightPalette() {
+    const QColor face(240, 240, 240);
+    const QColor grey(160, 160, 160);
+    const QColor greyText(109, 109, 109);
+    QPalette palette(Black, face, White, grey, grey, Black, White, White, White);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Midlight, QColor(227, 227, 227));
+        palette.setColor(group, QPalette::Shadow, QColor(105, 105, 105));
+        palette.setColor(group, QPalette::AlternateBase, face);
+        palette.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
+        palette.setColor(group, QPalette::HighlightedText, White);
+        palette.setColor(group, QPalette::Link, QColor(0, 102, 204));
+        palette.setColor(group, QPalette::LinkVisited, QColor(128, 0, 128));
+        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        palette.setColor(group, QPalette::ToolTipText, Black);
+        palette.setColor(group, QPalette::PlaceholderText, greyText);
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, grey);
+    // Every role counts as set, so that none of them is taken from the
+    // desktop's palette.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        const auto g = static_cast<QPalette::ColorGroup>(group);
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
+}
+
+void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour) {
+    const QTransform toDevice = painter.deviceTransform();
+    bool invertible = false;
+    const QTransform toLogical = toDevice.inverted(&invertible);
+    if (!invertible || area.isEmpty())
+        return;
+    // The whole device pixels inside the area; a hundredth of a pixel of
+    // slack keeps rounding errors from losing one.
+    const QRectF device = toDevice.mapRect(area);
+    constexpr qreal Slack = 0.01;
+    const int left = qCeil(device.left() - Slack);
+    const int top = qCeil(device.top() - Slack);
+    const int right = qFloor(device.right() + Slack);
+    const int bottom = qFloor(device.bottom() + Slack);
+    const int across = qMax(1, qRound(qAbs(toDevice.m11())));
+    const int down = qMax(1, qRound(qAbs(toDevice.m22())));
+    if (right - left < 2 * across || bottom - top < 2 * down)
+        return;
+
+    painter.save();
+    // From here on, one unit is one device pixel.
+    painter.setWorldTransform(toLogical * painter.worldTransform());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int width = right - left;
+    const int height = bottom - top;
+    painter.fillRect(QRect(left, top, width, down), colour);
+    painter.fillRect(QRect(left, bottom - down, width, down), colour);
+    painter.fillRect(QRect(left, top, across, height), colour);
+    painter.fillRect(QRect(right - across, top, across, height), colour);
+    painter.restore();
 }
 
 void SetTextColour(QWidget& widget, const QColor& colour) {

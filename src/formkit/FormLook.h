@@ -2,9 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace aurivane::FormLook {
@@ -57,6 +59,20 @@ inline const QColor Black{0, 0, 0};
 inline const QColor Navy{0, 0, 128};
 inline const QColor LinkBlue{0, 0, 192};
 inline const QColor Yellow{255, 255, 0};
+
+// A whole palette, every colour role of every group, in the classic light
+// colours: black text, white boxes, light grey button faces, a blue
+// selection. A form whose background is fixed takes it whole, so that
+// nothing drawn on it follows a desktop palette that may be dark: a text or
+// a check box's square taking the desktop's colour on a form that stays
+// white is what makes text vanish and an empty box look ticked.
+QPalette FixedLightPalette();
+
+// Draws the outline of `area` (in the painter's logical coordinates) in
+// whole device pixels: all four edges on pixels that lie inside the area,
+// each as thick as one layout pixel rounded to device pixels, at any device
+// pixel ratio (1.25 and 1.5 put a layout pixel's edge inside a device pixel).
+void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour);
 
 // Text colour of a widget without touching its background.
 void SetTextColour(QWidget& widget, const QColor& colour);

@@ -46,8 +46,10 @@ QPixmap ChakraPictures::ApplicationIcon(qreal devicePixelRatio) {
 
 QIcon ChakraPictures::WindowIcon() {
     QIcon icon;
-    icon.addPixmap(ApplicationIcon(1.0));
-    icon.addPixmap(ApplicationIcon(2.0));
+    // Added as pictures, not as files: a file would bring its "@2x"
+    // double as a second 32-pixel entry, which Qt then shrinks for 32 pixels.
+    for (const QString& path : Resources::ApplicationIconFamily())
+        icon.addPixmap(QPixmap(path));
     return icon;
 }
 

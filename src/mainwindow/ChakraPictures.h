@@ -27,9 +27,9 @@ public:
     // The application icon, 32 x 32 layout pixels.
     static QPixmap ApplicationIcon(qreal devicePixelRatio = 1.0);
 
-    // The application icon for window frames and task bars: the 32 x 32
-    // picture and its 64 x 64 "@2x" picture together, so that every screen
-    // density gets a sharp one.
+    // The application icon for window frames, task bars and task switchers:
+    // the whole family from 16 to 256 pixels, each size drawn for itself, so
+    // that every desktop and screen density picks a sharp one.
     static QIcon WindowIcon();
 };
 

@@ -48,8 +48,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(m_colour);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        DrawWholePixelOutline(painter, QRectF(rect()), m_colour);
     }
 
 private:

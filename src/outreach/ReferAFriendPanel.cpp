@@ -53,6 +53,8 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     framePalette.setColor(QPalette::Window, FormLook::Navy);
     framePalette.setColor(QPalette::WindowText, FormLook::White);
     setPalette(framePalette);
+    // The boxes and the button below drop the frame's blue again
+    // (setPalette(QPalette())) and take the form's colours as a whole.
 
     const auto makeLine = [&](const char* name, const QString& text, QRect where) {
         auto* box = new QLineEdit(text, this);

@@ -75,15 +75,19 @@ QString frmNagScreen2::Caption() {
 void frmNagScreen2::buildLayout() {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // Fixed single border: a title bar that can close the window, no resizing.
+    // Fixed single border: a title bar that can close the window, no
+    // resizing. Windows draws a resizing frame around a window of fixed size
+    // unless it is told.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(FormLook::Pixels(11115), FormLook::Pixels(4725));
+    // A white form: everything on it, from the captions to the text boxes,
+    // buttons and the check box's square, keeps the light colours that go
+    // with white, whatever the desktop's palette. The two blue frames set
+    // their own background and text together.
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, FormLook::White);
-    setPalette(white);
+    setPalette(FormLook::FixedLightPalette());
 
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
@@ -159,7 +163,7 @@ void frmNagScreen2::Form_Load() {
     });
     RunStep([&] {
         setWindowIcon(m_icon);
-        picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32)));
+        picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     });
     RunStep([&] {
         m_platform.seedRandomFromClock();

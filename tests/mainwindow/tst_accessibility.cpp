@@ -1,7 +1,8 @@
-// What a screen reader, a keyboard-only user and a high-density screen get
-// from the main window, the about box and the support screen. The whole
-// suite runs at a scale factor of 2, so that the pictures must come from the
-// double-size artwork while every layout size stays as it is at scale 1.
+// What a screen reader, a keyboard-only user, a reader on a dark or
+// high-contrast desktop and a high-density screen get from the main window,
+// the about box and the support screen. The whole suite runs at a scale
+// factor of 2, so that the pictures must come from the double-size artwork
+// while every layout size stays as it is at scale 1.
 
 #include "engine/ChakraCatalogue.h"
 #include "formkit/ClickableLabel.h"
@@ -21,12 +22,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyleOption>
 #include <QTest>
+
+#include <cmath>
+#include <memory>
 
 using namespace aurivane;
 
@@ -69,6 +77,153 @@ struct MainWindow {
     QPointer<frmMain> window = new frmMain(platform, forms, nullptr);
     ~MainWindow() { delete window.data(); }
 };
+
+// --- contrast ------------------------------------------------------------------
+
+// A desktop's palette: every role of every group from a few colours.
+QPalette DesktopPalette(QColor window, QColor text, QColor base, QColor button, QColor highlight,
+                        QColor highlightedText) {
+    QPalette palette(text, button, button.lighter(130), button.darker(150), button.darker(120),
+                     text, text, base, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::AlternateBase, base);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightedText);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, text);
+    return palette;
+}
+
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double Luminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where a control draws its own text, in its coordinates; empty for one
+// without text.
+QRect TextArea(QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    QStyle* style = widget->style();
+    const auto within = [&metrics](const QRect& room, int flags, const QString& text) {
+        return text.isEmpty() ? QRect() : metrics.boundingRect(room, flags, text) & room;
+    };
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (!label->pixmap().isNull())
+            return {};
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return within(label->contentsRect(), flags, label->text());
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect room = style->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        return within(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->text());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return within(button->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextShowMnemonic,
+                      button->text());
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        if (frame->title().isEmpty())
+            return {};
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.lineWidth = 1;
+        return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return within(line->rect().adjusted(4, 3, -4, -3), Qt::AlignLeft | Qt::AlignVCenter,
+                      line->text());
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.currentText = list->currentText();
+        option.frame = true;
+        option.editable = false;
+        const QRect room =
+            style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        return within(room, Qt::AlignLeft | Qt::AlignVCenter, list->currentText());
+    }
+    return {};
+}
+
+// One text as drawn: where it lies on the form and its contrast with what
+// lies behind it, measured on the rendered pixels: the commonest colour of
+// its box is the background, the pixel standing out most from it the text.
+struct DrawnText {
+    QString where;
+    double contrast;
+};
+
+DrawnText Measure(const QImage& form, const QRect& area, const QString& where) {
+    const qreal ratio = form.devicePixelRatio();
+    const QRect pixels =
+        QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toAlignedRect() &
+        form.rect();
+    QHash<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            ++counts[form.pixel(x, y) | 0xff000000];
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    double contrast = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        contrast = std::max(contrast, Contrast(it.key(), background));
+    return {where, contrast};
+}
+
+// Every text a user sees on `form`: the controls' own texts where nothing
+// covers them, and the menu bar's enabled entries.
+QList<DrawnText> VisibleTexts(QWidget& form) {
+    const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QList<DrawnText> texts;
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&form))
+            continue;
+        if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+            for (QAction* entry : bar->actions()) {
+                if (!entry->isVisible() || !entry->isEnabled())
+                    continue;
+                const QRect room = bar->actionGeometry(entry).adjusted(2, 2, -2, -2);
+                const QRect text =
+                    QFontMetrics(bar->font())
+                        .boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, entry->text()) &
+                    room;
+                texts << Measure(shot, text.translated(bar->mapTo(&form, QPoint())), entry->text());
+            }
+            continue;
+        }
+        const QRect area = TextArea(widget);
+        if (area.isEmpty())
+            continue;
+        const QRect onForm = area.translated(widget->mapTo(&form, QPoint()));
+        QWidget* seen = form.childAt(onForm.center());
+        if (seen != widget && !widget->isAncestorOf(seen))
+            continue; // covered, or outside its container's visible part
+        texts << Measure(shot, onForm, widget->objectName());
+    }
+    return texts;
+}
 
 } // namespace
 
@@ -215,6 +370,88 @@ private slots:
         QCOMPARE(s.platform.openedAddresses, QStringList{Page("quillmoorsoftwares")});
     }
 
+    // On the desktop's own palette, dark, or high contrast either way round,
+    // every text of every form stands out from what lies behind it (WCAG's
+    // 4.5 : 1), and the support screen's unticked check box looks empty.
+    void everyTextReadableOnEveryDesktop_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QPalette>("desktop");
+        const QList<std::pair<const char*, QPalette>> desktops{
+            {"light", QApplication::palette()},
+            {"dark", DesktopPalette(QColor(53, 53, 53), QColor(238, 238, 236), QColor(45, 45, 45),
+                                    QColor(53, 53, 53), QColor(21, 83, 158), Qt::white)},
+            {"black on white",
+             DesktopPalette(Qt::white, Qt::black, Qt::white, Qt::white, Qt::black, Qt::white)},
+            {"white on black", DesktopPalette(Qt::black, Qt::white, Qt::black, Qt::black,
+                                              QColor(26, 235, 255), Qt::black)},
+        };
+        for (const char* form : {"reading page 1", "reading page 2", "about box", "support"})
+            for (const auto& [name, palette] : desktops)
+                QTest::addRow("%s, %s", form, name) << QString::fromLatin1(form) << palette;
+    }
+    void everyTextReadableOnEveryDesktop() {
+        QFETCH(QString, form);
+        QFETCH(QPalette, desktop);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(desktop);
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+
+        MainWindow main;
+        FakePlatform aboutPlatform;
+        Forms aboutForms{aboutPlatform};
+        std::unique_ptr<frmAbout> about;
+        std::unique_ptr<SupportScreen> support;
+        QWidget* shown = main.window;
+        if (form == QStringLiteral("reading page 2")) {
+            // 1 January: the Root chakra, the reading with the longest texts,
+            // whose values are set smallest.
+            main.window->txtName->setText(QStringLiteral("Ann"));
+            main.window->cmdNext->click();
+            QCOMPARE(main.window->lblResult[2]->text(), QStringLiteral("Root Chakra - Muladhara"));
+        } else if (form == QStringLiteral("about box")) {
+            about = std::make_unique<frmAbout>(aboutPlatform, aboutForms);
+            shown = about.get();
+        } else if (form == QStringLiteral("support")) {
+            support = std::make_unique<SupportScreen>();
+            shown = support->screen;
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+
+        const QList<DrawnText> texts = VisibleTexts(*shown);
+        QVERIFY(texts.size() >= 5);
+        for (const DrawnText& text : texts)
+            QVERIFY2(
+                text.contrast >= 4.5,
+                qPrintable(
+                    QStringLiteral("%1: %2 : 1").arg(text.where).arg(text.contrast, 0, 'f', 2)));
+
+        if (support) {
+            // The empty square of the check box is as light as the white
+            // form around it: a dark one reads as ticked.
+            QCheckBox* box = support->screen->Check1;
+            QVERIFY(!box->isChecked());
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect square = box->style()
+                                     ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+                                     .adjusted(3, 3, -3, -3)
+                                     .translated(box->mapTo(shown, QPoint()));
+            const QImage shot = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const DrawnText inside = Measure(shot, square, QStringLiteral("Check1's square"));
+            QVERIFY(inside.contrast < 1.5); // one colour, no tick
+            const qreal ratio = shot.devicePixelRatio();
+            const QPoint middle = (QPointF(square.center()) * ratio).toPoint();
+            const QPoint around =
+                (QPointF(support->screen->Label2->mapTo(shown, QPoint(0, 0))) * ratio).toPoint() -
+                QPoint(2, 2);
+            QVERIFY2(Contrast(shot.pixel(middle), shot.pixel(around)) < 1.25,
+                     qPrintable(QStringLiteral("the square is %1 on a form of %2")
+                                    .arg(QColor(shot.pixel(middle)).name(),
+                                         QColor(shot.pixel(around)).name())));
+        }
+    }
+
     void picturesComeFromTheDoubleSizeArtworkAtScaleTwo() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         MainWindow main;
@@ -241,13 +478,21 @@ private slots:
         QCOMPARE(about.picIcon->pixmap().devicePixelRatio(), 2.0);
 
         // The frame icon of every form holds the 64-pixel artwork, not the
-        // 32-pixel one blown up.
+        // 32-pixel one blown up; and the whole family from 16 to 256 pixels,
+        // each drawn for its size, for the title bars, task switchers and
+        // taskbars of every desktop to pick from.
         const QImage sharpIcon = DoubleSizeArtwork(Resources::ApplicationIconPath());
         QCOMPARE(sharpIcon.size(), QSize(64, 64));
         for (QWidget* form : std::initializer_list<QWidget*>{&w, &about}) {
             const QPixmap drawn = form->windowIcon().pixmap(QSize(32, 32), 2.0);
             QCOMPARE(drawn.size(), QSize(64, 64));
             QCOMPARE(Normalised(drawn), sharpIcon);
+            for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
+                const QImage artwork =
+                    Normalised(QPixmap(QStringLiteral(":/icons/aurivane-%1.png").arg(size)));
+                QCOMPARE(artwork.size(), QSize(size, size));
+                QCOMPARE(Normalised(form->windowIcon().pixmap(QSize(size, size), 1.0)), artwork);
+            }
         }
         const QPixmap plainIcon = w.windowIcon().pixmap(QSize(32, 32), 1.0);
         QCOMPARE(Normalised(plainIcon), Normalised(QPixmap(Resources::ApplicationIconPath())));
@@ -257,6 +502,9 @@ private slots:
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
+    // The program's own style, as main() sets it: the native Windows styles
+    // paint buttons, lists and menus in the system's colours.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     TestAccessibility test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

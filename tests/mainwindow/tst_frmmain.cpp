@@ -8,6 +8,7 @@
 #include "platform/Forms.h"
 #include "shell/WebPageLauncher.h"
 #include "support/FakePlatform.h"
+#include "support/Fixtures.h"
 #include "support/TwipsLayout.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <memory>
 #include <stdexcept>
@@ -647,6 +649,75 @@ private slots:
         QVERIFY(!f.window->cmdNext->autoDefault() && !f.window->cmdBack->autoDefault());
     }
 
+    // The gold outline around the reading keeps all four edges, each one
+    // layout pixel (rounded to whole device pixels) thick, wherever the
+    // window's layout pixels fall on the device pixels: at 125 % a page at
+    // an odd offset starts in the middle of a device pixel.
+    void outlineKeepsFourWholeEdges_data() {
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0})
+            QTest::addRow("%g", ratio) << ratio;
+    }
+    void outlineKeepsFourWholeEdges() {
+        QFETCH(qreal, ratio);
+        Fixture f;
+        f.pick(QStringLiteral("Ann"), 1, 1, 1984);
+        f.window->cmdNext->click();
+        QCOMPARE(f.frontPage(), 1);
+        QImage shot((QSizeF(f.window->size()) * ratio).toSize(), QImage::Format_RGB32);
+        shot.setDevicePixelRatio(ratio);
+        shot.fill(Qt::black);
+        f.window->render(&shot);
+
+        const QWidget* outline = f.window->findChild<QWidget*>(QStringLiteral("Shape1"));
+        QVERIFY(outline);
+        const QRectF area(QPointF(outline->mapTo(f.window.data(), QPoint(0, 0))) * ratio,
+                          QSizeF(outline->size()) * ratio);
+        const int thickness = std::max(1, qRound(ratio));
+        const QRgb gold = FormLook::Gold.rgb();
+        // Gold runs met crossing the outline from one side to the other,
+        // as (first pixel, length).
+        const auto runs = [&shot, gold](QPoint from, QPoint step, int count) {
+            QList<QPair<int, int>> found;
+            for (int i = 0; i < count; ++i) {
+                if (shot.pixel(from + step * i) != gold)
+                    continue;
+                if (!found.isEmpty() && found.last().first + found.last().second == i)
+                    ++found.last().second;
+                else
+                    found.append({i, 1});
+            }
+            return found;
+        };
+        const int left = qFloor(area.left()) - 2;
+        const int top = qFloor(area.top()) - 2;
+        const int across = qCeil(area.width()) + 4;
+        const int down = qCeil(area.height()) + 4;
+        for (const double at : {0.1, 0.5, 0.9}) {
+            const auto vertical =
+                runs(QPoint(left + qRound(area.width() * at) + 2, top), QPoint(0, 1), down);
+            const auto horizontal =
+                runs(QPoint(left, top + qRound(area.height() * at) + 2), QPoint(1, 0), across);
+            const QString where = QStringLiteral("at %1: top/bottom %2, left/right %3");
+            const auto show = [](const QList<QPair<int, int>>& list) {
+                QStringList parts;
+                for (const auto& [first, length] : list)
+                    parts << QStringLiteral("%1+%2").arg(first).arg(length);
+                return parts.join(u' ');
+            };
+            const QByteArray detail = where.arg(at).arg(show(vertical), show(horizontal)).toUtf8();
+            QVERIFY2(vertical.size() == 2 && horizontal.size() == 2, detail.constData());
+            for (const auto& run : vertical + horizontal)
+                QVERIFY2(run.second == thickness, detail.constData());
+            // The edges lie on the outline's own border, not a pixel off.
+            QVERIFY2(vertical.first().first <= 3 && horizontal.first().first <= 3,
+                     detail.constData());
+            QVERIFY2(down - (vertical.last().first + thickness) <= 3 &&
+                         across - (horizontal.last().first + thickness) <= 3,
+                     detail.constData());
+        }
+    }
+
     // Every reading's texts fit their boxes: wrapped ones within width and
     // height, one-line ones within the page.
     void nothingIsCutOff_data() {
@@ -715,5 +786,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmMain)
+AURIVANE_TEST_MAIN_WITH_FONT_DPI(TestFrmMain)
 #include "tst_frmmain.moc"

@@ -347,5 +347,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmNagScreen2)
+AURIVANE_TEST_MAIN_WITH_FONT_DPI(TestFrmNagScreen2)
 #include "tst_frmnagscreen2.moc"

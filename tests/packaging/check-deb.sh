@@ -116,7 +116,7 @@ expected=(
     usr/share/doc/aurivane/copyright
     usr/share/doc/aurivane/changelog.gz
 )
-for size in 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 want=$(printf '%s\n' "${expected[@]}" | sort)
@@ -132,7 +132,7 @@ bin=$root/usr/bin/aurivane
 if readelf -S "$bin" | grep -q '\.symtab'; then fail "usr/bin/aurivane is not stripped"; fi
 if ldd "$bin" | grep 'not found'; then fail "usr/bin/aurivane needs libraries that are not there"; fi
 
-for size in 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
     read -r -a b < <(od -An -tu1 -N24 "$png" | tr '\n' ' '; echo)
     [ "${b[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "$png is not a PNG file"

@@ -182,23 +182,27 @@ def windows_titled(display, title):
     return [int(w) for w in out.split()]
 
 
-def main_windows(display):
+def main_windows(display, scale=1.0):
+    """The main window, told by its width: 660 layout pixels at `scale`."""
+    width = round(MAIN_CLIENT[0] * scale)
     return [w for w in windows_titled(display, MAIN_TITLE)
-            if display.size(w) and display.size(w)[0] == MAIN_CLIENT[0]]
+            if display.size(w) and abs(display.size(w)[0] - width) <= 1]
 
 
-def support_windows(display):
-    return [w for w in windows_titled(display, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE]
+def support_windows(display, scale=1.0):
+    size = [round(length * scale) for length in SUPPORT_SIZE]
+    return [w for w in windows_titled(display, MAIN_TITLE)
+            if display.size(w) and all(abs(a - b) <= 1 for a, b in zip(display.size(w), size))]
 
 
 def ended_early(process):
     check(process.poll() is None, "the program ended early with %s" % process.returncode)
 
 
-def wait_main(display, process):
+def wait_main(display, process, scale=1.0):
     def probe():
         ended_early(process)
-        return main_windows(display)
+        return main_windows(display, scale)
     return wait_for("the main window", probe, WAIT)[0]
 
 
@@ -227,16 +231,16 @@ def client_offset(display, window):
     return height - MAIN_CLIENT[1]
 
 
-def to_support_screen(display, process, window):
+def to_support_screen(display, process, window, scale=1.0):
     display.close_window(window)
     return wait_for("the support screen", lambda: ended_early(process) or
-                    support_windows(display), WAIT)[0]
+                    support_windows(display, scale), WAIT)[0]
 
 
-def orderly_end(display, process, window):
-    support = to_support_screen(display, process, window)
-    wait_for("the main window to go", lambda: not main_windows(display), WAIT)
-    display.click(support, *EXIT_BUTTON)
+def orderly_end(display, process, window, scale=1.0):
+    support = to_support_screen(display, process, window, scale)
+    wait_for("the main window to go", lambda: not main_windows(display, scale), WAIT)
+    display.click(support, *[round(c * scale) for c in EXIT_BUTTON])
     check(exit_status(process) == 0, "exit status %s" % process.returncode)
 
 
@@ -412,6 +416,15 @@ def support_screen_on_top(ctx):
                            env={**os.environ, "DISPLAY": display.name}, capture_output=True,
                            text=True, timeout=WAIT).stdout
     check("_NET_WM_STATE_ABOVE" in state, "the support screen is not kept above: %r" % state)
+    # Its frame offers no resizing: Wine gives a window without a resizing
+    # frame one minimum and maximum size.
+    hints = subprocess.run(["xprop", "-id", str(support), "WM_NORMAL_HINTS"],
+                           env={**os.environ, "DISPLAY": display.name}, capture_output=True,
+                           text=True, timeout=WAIT).stdout
+    least = re.search(r"minimum size: (\d+) by (\d+)", hints)
+    most = re.search(r"maximum size: (\d+) by (\d+)", hints)
+    check(least and most and least.groups() == most.groups(),
+          "the support screen can be resized: %r" % hints)
 
     # Its refer-a-friend message stands above it, where the user sees it.
     display.click(support, *REFERRAL_SUBMIT)
@@ -465,9 +478,60 @@ def pixel(display, window, x, y):
 
 
 
+def window_pixels(display, window):
+    """The whole of a window as (width, height, pixel(x, y) -> (r, g, b))."""
+    from Xlib import X, display as xdisplay  # python3-xlib
+
+    width, height = display.size(window)
+    connection = xdisplay.Display(display.name)
+    try:
+        data = connection.create_resource_object("window", window).get_image(
+            0, 0, width, height, X.ZPixmap, 0xFFFFFFFF).data
+    finally:
+        connection.close()
+    stride = len(data) // height
+
+    def at(x, y):
+        i = y * stride + 4 * x
+        return (data[i + 2], data[i + 1], data[i])
+    return width, height, at
+
+
+GOLD = (255, 180, 4)
+OUTLINE = (50 + 120, 480 + 1200, 9555, 4215)  # the reading's gold outline, in the client
+
+
+def outline_edges(display, window, scale):
+    """Checks the gold outline around the reading: crossing it at a quarter,
+    the middle and three quarters, both ways, meets exactly two gold edges,
+    all of one thickness."""
+    width, height, at = window_pixels(display, window)
+    offset = height - round(MAIN_CLIENT[1] * scale)
+    left, top, across, down = OUTLINE
+    thicknesses = set()
+    for part in (0.25, 0.5, 0.75):
+        x = round(twips(left + int(across * part)) * scale)
+        y = offset + round(twips(top + int(down * part)) * scale)
+        for name, line in (("down", [at(x, v) for v in range(height)]),
+                           ("across", [at(u, y) for u in range(width)])):
+            runs = []
+            for i, colour in enumerate(line):
+                if colour != GOLD:
+                    continue
+                if runs and runs[-1][0] + runs[-1][1] == i:
+                    runs[-1][1] += 1
+                else:
+                    runs.append([i, 1])
+            check(len(runs) == 2, "at %d %% %s the outline has %d edges: %r" %
+                  (part * 100, name, len(runs), runs))
+            thicknesses.update(length for _, length in runs)
+    check(len(thicknesses) == 1, "the outline's edges are %r pixels thick" % thicknesses)
+
+
 def colours_as_on_linux(ctx):
     """The reading button and the date lists wear their own colours, which
-    the native Windows styles would paint over in white."""
+    the native Windows styles would paint over in white; and at 150 %
+    (144 dpi) the gold outline around a reading keeps its four edges."""
     wine, display = ctx.wine(), ctx.display
     app = wine.start([ctx.program])
     window = wait_main(display, app)
@@ -484,6 +548,21 @@ def colours_as_on_linux(ctx):
     # Dark red-brown; a native Windows list is white.
     check(month[0] < 128 and month[1] < 48 and month[2] < 48, "the month list is %r" % (month,))
     orderly_end(display, app, window)
+
+    # 150 %, as most Windows laptops come: the screen's dots per inch, read
+    # when the prefix's wineserver starts.
+    wine.run(["reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+              "REG_DWORD", "/d", "144", "/f"])
+    subprocess.run(["wineserver", "-k"], env=wine.environment(), timeout=WAIT, check=False)
+    wine.wait_server()
+    app = wine.start([ctx.program])
+    window = wait_main(display, app, 1.5)
+    time.sleep(1)
+    # A name, then the reading button by its access key.
+    press(display, window, "A", "n", "n", "alt+g")
+    time.sleep(1)
+    outline_edges(display, window, 1.5)
+    orderly_end(display, app, window, 1.5)
 
 
 def pe_facts(path):
@@ -510,12 +589,32 @@ def pe_facts(path):
         raise Failure("address %#x lies in no section" % rva)
 
     types = set()
+    icon_sizes = []
     if resource_rva:
         root = file_offset(resource_rva)
-        named, numbered = struct.unpack_from("<HH", data, root + 12)
-        for i in range(named, named + numbered):
-            types.add(struct.unpack_from("<I", data, root + 16 + 8 * i)[0])
-    return subsystem, types
+
+        def entries(directory):
+            """(id, offset of the entry's data from the root, is a directory)"""
+            named, numbered = struct.unpack_from("<HH", data, directory + 12)
+            for i in range(named + numbered):
+                name, target = struct.unpack_from("<II", data, directory + 16 + 8 * i)
+                yield name, target & 0x7FFFFFFF, bool(target & 0x80000000)
+
+        def leaves(directory):
+            for _, target, is_directory in entries(directory):
+                if is_directory:
+                    yield from leaves(root + target)
+                else:
+                    yield struct.unpack_from("<II", data, root + target)  # RVA, size
+
+        for kind, target, _ in entries(root):
+            types.add(kind)
+            if kind == 14:  # RT_GROUP_ICON: the sizes of the icon's pictures
+                for rva, _ in leaves(root + target):
+                    group = file_offset(rva)
+                    count = struct.unpack_from("<H", data, group + 4)[0]
+                    icon_sizes += [data[group + 6 + 14 * i] or 256 for i in range(count)]
+    return subsystem, types, sorted(icon_sizes)
 
 
 def version_strings(data, version):
@@ -543,12 +642,14 @@ def manifest_entries(data):
 
 
 def executable_is_a_gui_program(ctx):
-    """No console window, the icon in Explorer, the manifest and the version
-    block; the installer's version block, and a manifest that asks for no
-    administrator rights."""
-    subsystem, types = pe_facts(ctx.program)
+    """No console window, the icon in Explorer in every size Windows asks
+    for at 100 to 200 %, the manifest and the version block; the installer's
+    version block, and a manifest that asks for no administrator rights."""
+    subsystem, types, icon_sizes = pe_facts(ctx.program)
     check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
     check({3, 14, 16, 24} <= types, "resource types %r lack the icon, version or manifest" % types)
+    check(icon_sizes == [16, 20, 24, 32, 40, 48, 64, 256],
+          "the executable's icon holds the sizes %r" % icon_sizes)
     with open(ctx.program, "rb") as f:
         data = f.read()
     check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
@@ -563,7 +664,7 @@ def executable_is_a_gui_program(ctx):
           "DPI awareness %r" % texts("dpiAwareness"))
     check(texts("longPathAware") == ["true"], "long paths %r" % texts("longPathAware"))
 
-    subsystem, types = pe_facts(ctx.installer)
+    subsystem, types, _ = pe_facts(ctx.installer)
     check(subsystem == 2 and 16 in types, "the installer has no version block")
     with open(ctx.installer, "rb") as f:
         data = f.read()

@@ -533,7 +533,9 @@ bool run(const QString& outDir) {
         }
     }
 
-    for (int px : {32, 48, 64, 128, 256}) {
+    // Every size a desktop asks for: 16 to 32 for title bars and lists at 100 to
+    // 200 %, 40 to 64 for task switchers and taskbars, 128 and 256 for large views.
+    for (int px : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
         const QString path = root.filePath(QString("icons/aurivane-%1.png").arg(px));
         if (!renderIcon(px).save(path, "PNG"))
             return fail("cannot write " + path);
@@ -542,8 +544,11 @@ bool run(const QString& outDir) {
     if (!renderIcon(64).save(hidpi, "PNG"))
         return fail("cannot write " + hidpi);
 
-    return writeIco(root.filePath("icons/aurivane.ico"),
-                    {renderIcon(16), renderIcon(32), renderIcon(48), renderIcon(256)});
+    // The sizes Windows takes from an executable's icon at 100 to 200 %.
+    std::vector<QImage> icoImages;
+    for (int px : {16, 20, 24, 32, 40, 48, 64, 256})
+        icoImages.push_back(renderIcon(px));
+    return writeIco(root.filePath("icons/aurivane.ico"), icoImages);
 }
 
 } // namespace
