@@ -54,7 +54,7 @@ QString MenuEntries(const QWidget* menu) {
 void Collect(QWidget* widget, Texts& texts) {
     const bool menuBar = qobject_cast<QMenuBar*>(widget) != nullptr;
     const QString name = widget->objectName().isEmpty() && menuBar ? QStringLiteral("menuBar")
-                                                                     : widget->objectName();
+                                                                   : widget->objectName();
     const auto add = [&](const char* what, const QString& text) {
         if (!text.isEmpty())
             texts.insert(name + u' ' + QLatin1String(what), text);
@@ -100,10 +100,14 @@ void Collect(QWidget* widget, Texts& texts) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     if (accessible == nullptr)
         return;
+    // A name is listed where it says more than the shown text. Qt on Linux
+    // names a list by its value, on Windows by its name, which the lists
+    // also give as their description.
     const QString heard = accessible->text(QAccessible::Name);
-    if (heard != shown && heard != Shown(shown))
+    const QString description = accessible->text(QAccessible::Description);
+    if (heard != shown && heard != Shown(shown) && heard != description)
         add("name", heard);
-    add("description", accessible->text(QAccessible::Description));
+    add("description", description);
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {
         QStringList bindings;
         for (const QString& action : actions->actionNames()) {
