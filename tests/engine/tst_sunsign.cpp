@@ -107,6 +107,9 @@ private slots:
         QCOMPARE(SignThreshold(1), 19);
         for (int m = 2; m < 12; ++m)
             QCOMPARE(SignThreshold(m), 21);
+        // Months outside the year have no threshold.
+        QCOMPARE(SignThreshold(-1), 0);
+        QCOMPARE(SignThreshold(12), 0);
     }
 };
 
