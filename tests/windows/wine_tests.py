@@ -25,6 +25,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 import urllib.parse
 import zipfile
 
@@ -185,14 +186,21 @@ def windows_titled(display, title):
 def main_windows(display, scale=1.0):
     """The main window, told by its width: 660 layout pixels at `scale`."""
     width = round(MAIN_CLIENT[0] * scale)
-    return [w for w in windows_titled(display, MAIN_TITLE)
-            if display.size(w) and abs(display.size(w)[0] - width) <= 1]
+    return [w for w, found in sized_windows(display)
+            if abs(found[0] - width) <= 1]
 
 
 def support_windows(display, scale=1.0):
     size = [round(length * scale) for length in SUPPORT_SIZE]
-    return [w for w in windows_titled(display, MAIN_TITLE)
-            if display.size(w) and all(abs(a - b) <= 1 for a, b in zip(display.size(w), size))]
+    return [w for w, found in sized_windows(display)
+            if all(abs(a - b) <= 1 for a, b in zip(found, size))]
+
+
+def sized_windows(display):
+    """(window, size) of the program's windows, each size asked once: a
+    window may go away between two questions."""
+    sized = ((w, display.size(w)) for w in windows_titled(display, MAIN_TITLE))
+    return [(w, found) for w, found in sized if found]
 
 
 def ended_early(process):
@@ -929,6 +937,10 @@ def main(argv):
                     passed += 1
                 except (Failure, subprocess.TimeoutExpired, OSError) as failure:
                     print("FAIL %s: %s" % (scenario.__name__, failure), flush=True)
+                    failed += 1
+                except Exception:  # a fault in the scenario itself: fail it, run the rest
+                    print("FAIL %s: %s" % (scenario.__name__, traceback.format_exc()),
+                          flush=True)
                     failed += 1
                 finally:
                     context.clean_up()
