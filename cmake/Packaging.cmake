@@ -85,7 +85,9 @@ endif()
 # The Debian package. dpkg-shlibdeps (dpkg-dev) works out the libraries the
 # program links to; the rest it needs at run time is named here: Qt's
 # platform plugins, the font that stands in for Verdana, and xdg-open for
-# the web pages.
+# the web pages. In a Wayland session the program runs through XWayland,
+# which GNOME and KDE bring; Qt's Wayland plugin is needed only where there
+# is no X at all, so it is suggested.
 set(CPACK_PACKAGE_NAME "aurivane")
 set(CPACK_PACKAGE_VENDOR "Quillmoor")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -108,6 +110,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 set(CPACK_GENERATOR "DEB")
 include(CPack)

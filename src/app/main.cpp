@@ -1,19 +1,34 @@
 #include "app/frmStartup.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 int main(int argc, char* argv[]) {
-    if (!aurivane::QtPlatform::DisplayAvailable()) {
-        std::fputs("aurivane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+    const std::optional<QByteArray> chosen = aurivane::WindowSystem::Choose(argc, argv);
+    if (!chosen) {
+        std::fputs("aurivane: no display found (DISPLAY is not set, and WAYLAND_DISPLAY is not "
+                   "set or Qt's Wayland plugin, package qt6-wayland, is missing); "
                    "to run without a screen use: xvfb-run -a aurivane\n",
                    stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // The chosen window system goes to Qt as its -platform option, which no
+    // program started from here (the browser) inherits.
+    QByteArray option("-platform");
+    QByteArray windowSystem = *chosen;
+    std::vector<char*> arguments(argv, argv + argc);
+    if (!windowSystem.isEmpty() && argc > 0)
+        arguments.insert(arguments.begin() + 1, {option.data(), windowSystem.data()});
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
+    aurivane::WindowSystem::GuardFixedSizeWindows(app);
     // One look on every system: the native Windows styles ignore the
     // colours of buttons and drop-down lists, Fusion paints them.
     QApplication::setStyle(QStringLiteral("Fusion"));

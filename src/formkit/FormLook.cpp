@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QtMath>
 
+#include <algorithm>
 #include <mutex>
 
 namespace aurivane::FormLook {
@@ -80,9 +81,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
 }
 
 void CentreOnScreen(QWidget& window) {
-    if (const QScreen* target = window.screen())
-        window.move(target->availableGeometry().center() -
-                    QPoint(window.width() / 2, window.height() / 2));
+    const QScreen* target = window.screen();
+    if (target == nullptr)
+        return;
+    // The frame, title bar included, once the system has told its size.
+    const QRect area = target->availableGeometry();
+    const QSize size = window.frameGeometry().size().expandedTo(window.size());
+    const QPoint centred = area.center() - QPoint(size.width() / 2, size.height() / 2);
+    // A window larger than the screen's free area goes to its top-left
+    // corner, so that its title bar stays within reach.
+    window.move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
 }
 
 QPalette FixedLightPalette() {

@@ -562,6 +562,9 @@ void frmMain::mnuMakeMoney_Click() {
 // --- closing -----------------------------------------------------------------
 
 void frmMain::Form_Unload() {
+    // Off the screen before the support screen comes: window managers that
+    // number windows of equal titles (KWin) would call it "<2>" otherwise.
+    RunStep([this] { hide(); });
     RunStep([this] {
         if (m_host != nullptr)
             m_host->ShowSupportScreen();

@@ -113,15 +113,6 @@ QString QtPlatform::DefaultLockDirectory() {
 #endif
 }
 
-bool QtPlatform::DisplayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
 bool QtPlatform::anotherInstanceRunning() {
     if (m_anotherInstance.has_value())
         return *m_anotherInstance;

@@ -27,10 +27,6 @@ public:
     // Where the single-instance lock lives unless told otherwise: the
     // user's runtime folder, or a per-user folder under the temporary one.
     static QString DefaultLockDirectory();
-    // Whether a window system can be reached (on X11 and Wayland, whether
-    // DISPLAY or WAYLAND_DISPLAY is set, or a platform plugin is named).
-    static bool DisplayAvailable();
-
     MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                               MessageButtons buttons, const QString& caption) override;
     using Platform::showMessage;

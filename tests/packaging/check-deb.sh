@@ -177,6 +177,7 @@ names=$(echo "$depends" | tr ',|' '\n' | sed 's/^ *//; s/[ (].*//')
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core xdg-utils; do
     echo "$names" | grep -qx "$package" || fail "Depends lacks $package"
 done
+[ "$(field Suggests)" = "qt6-wayland" ] || fail "Suggests is '$(field Suggests)', not qt6-wayland"
 # A version floor on the Qt library means dpkg-shlibdeps worked it out.
 echo "$depends" | grep -Eq 'libqt6widgets6 \(>= [0-9]' || fail "libqt6widgets6 has no version from dpkg-shlibdeps"
 
