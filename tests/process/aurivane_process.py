@@ -394,15 +394,6 @@ def first_start_and_orderly_end(world, display):
     check(read_duration(world) == stored, "the exit changed the stored date")
 
 
-def support_screen_closed_by_frame(world, display):
-    app = world.start()
-    display.close_window(main_window(display, app))
-    support = wait_for("the support screen", lambda: [
-        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
-    display.close_window(support[0])
-    check(exit_status(app) == 0, "exit status %s" % app.returncode)
-
-
 def second_instance_refused(world, display):
     first = world.start()
     first_window = main_window(display, first)
@@ -481,7 +472,6 @@ def end_via_support_screen(display, app, window):
         w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
     display.click(support[0], *EXIT_BUTTON_CENTRE)
     check(exit_status(app) == 0, "exit status %s: %s" % (app.returncode, stderr_of(app)))
-    return support[0]
 
 
 def reach_main_window(display, app, question):
@@ -696,46 +686,41 @@ def support_screen_messages_on_top(world, display):
 # --- in a Wayland session (weston) ---------------------------------------------
 
 class Weston:
-    """weston on the private X display (its X11 backend, so that the pointer
-    reaches the title bars Qt draws itself), black, without a panel."""
+    """weston on the private X display (its X11 backend: the pointer reaches
+    the title bars Qt draws itself), black, without a panel."""
     SOCKET = "wayland-aurivane"
+    BAR = re.compile(rb"(?:\xef\xef\xef.){100,}", re.S)  # Qt's light grey title bar
 
     def __init__(self, world, display):
-        self.display = display
-        ini = os.path.join(world.root, "weston.ini")
+        self.display, ini = display, os.path.join(world.root, "weston.ini")
         with open(ini, "w", encoding="utf-8") as f:
-            f.write("[core]\nidle-time=0\n[shell]\nbackground-color=0xff000000\n"
-                    "panel-position=none\n")
+            f.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
         world.processes.append(subprocess.Popen(
-            ["weston", "--backend=x11-backend.so", "--width=1024", "--height=768",
+            ["weston", "--backend=x11-backend.so", "--width=1024", "--height=768", "--idle-time=0",
              "--socket=" + self.SOCKET, "--config=" + ini], env=world.environment(),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for("weston", lambda: os.path.exists(os.path.join(world.runtime, self.SOCKET)))
-        self.bars = re.compile(rb"(?:\xef\xef\xef.){100,}", re.S)  # Qt's light grey title bar
 
     def title_bar(self, width=None):
-        """(left, top, right) of the topmost title bar `width` wide (any, if
-        None) on weston's screen, or None."""
+        """(left, top, right) of the topmost title bar `width` wide (any, if None), or None."""
         from Xlib import X, display as xdisplay
-        x = xdisplay.Display(self.display.name)
-        pixels = x.screen().root.get_image(0, 0, 1024, 768, X.ZPixmap, 0xffffffff).data
-        x.close()
-        for y in range(768 - 3):
-            for run in self.bars.finditer(pixels, (y + 3) * 4096, (y + 4) * 4096):
-                left, right = run.start() // 4 - (y + 3) * 1024, run.end() // 4 - (y + 3) * 1024
+        pixels = xdisplay.Display(self.display.name).screen().root.get_image(
+            0, 0, 1024, 768, X.ZPixmap, 0xffffffff).data
+        for y in range(765):
+            for run in self.BAR.finditer(pixels, (y + 3) * 4096, (y + 4) * 4096):
+                left, right = (run.start() // 4) % 1024, (run.end() // 4 - 1) % 1024 + 1
                 if run.start() % 4 == 0 and width in (None, right - left) and \
-                        self.bars.search(pixels, y * 4096, (y + 1) * 4096):
+                        self.BAR.search(pixels, y * 4096, (y + 1) * 4096):
                     return left, y, right
         return None
 
     def click(self, x, y):
         # Out of weston's window and back in: only then does it take the pointer.
         self.display.xdotool("mousemove", "1200", "1000", "sleep", "0.3", "mousemove", str(x),
-                             str(y), "sleep", "0.3", "click", "1")
-        time.sleep(1)
+                             str(y), "sleep", "0.3", "click", "1", "sleep", "1")
 
     def maximize(self, app, width=None):
-        """Clicks the maximize button of the title bar; the program lives on
+        """Clicks the maximize button of the title bar: the program lives on
         and the window comes back where it was. Returns the title bar."""
         bar = wait_for("a title bar %s wide" % width, lambda: self.title_bar(width))
         time.sleep(0.5)
@@ -743,10 +728,6 @@ class Weston:
         check(app.poll() is None, "maximizing ended the program: %s" % stderr_of(app))
         wait_for("the window back in its place", lambda: self.title_bar(width) == bar)
         return bar
-
-    def keys(self, *keys):
-        self.display.xdotool("key", "--delay", "200", *keys)
-        time.sleep(1)
 
 
 def wayland_alone_survives_maximize(world, display):
@@ -756,11 +737,11 @@ def wayland_alone_survives_maximize(world, display):
     write_duration(world, short_date(world.today() - datetime.timedelta(days=15)))
     app = world.start(QT_QPA_PLATFORM=None, DISPLAY=None, WAYLAND_DISPLAY=Weston.SOCKET)
     weston.maximize(app)  # the update question
-    weston.keys("Escape")
+    display.xdotool("key", "Escape", "sleep", "1")
     main = weston.maximize(app, 666)
-    weston.keys("alt+h", "a")
+    display.xdotool("key", "--delay", "200", "alt+h", "a", "sleep", "1")
     weston.maximize(app, 475)  # the about box
-    weston.keys("Escape")
+    display.xdotool("key", "Escape", "sleep", "1")
     weston.click(main[2] - 17, main[1] + 15)  # the main window's close button
     support = weston.maximize(app, 747)  # the support screen, then its "E&xit"
     weston.click(support[0] + 3 + EXIT_BUTTON_CENTRE[0], support[1] + 30 + EXIT_BUTTON_CENTRE[1])
@@ -769,8 +750,9 @@ def wayland_alone_survives_maximize(world, display):
 
 
 def wayland_session_runs_on_x(world, display):
-    """In a Wayland session with X beside it the program runs on X, quietly,
-    and its main window is off the screen before the support screen maps."""
+    """In a Wayland session with X beside it the program runs on X, quietly;
+    its main window is off the screen before the support screen maps, and
+    closing the support screen by its frame ends the program."""
     from Xlib import X, display as xdisplay
     Weston(world, display)
     app = world.start(QT_QPA_PLATFORM=None, XDG_SESSION_TYPE="wayland",
@@ -779,7 +761,11 @@ def wayland_session_runs_on_x(world, display):
     x = xdisplay.Display(display.name)
     x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     x.sync()
-    support = end_via_support_screen(display, app, window)
+    display.close_window(window)
+    support = wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0]
+    display.close_window(support)
+    check(exit_status(app) == 0, "exit status %s" % app.returncode)
     events = [(e.type, e.window.id) for e in (x.next_event() for _ in range(x.pending_events()))
               if e.type in (X.MapNotify, X.UnmapNotify)]
     check((X.UnmapNotify, window) in events and (X.MapNotify, support) in events and
@@ -823,7 +809,6 @@ def no_display_says_so(world, display):
 SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "no_display_says_so": no_display_says_so,
-    "support_screen_closed_by_frame": support_screen_closed_by_frame,
     "second_instance_refused": second_instance_refused,
     "lock_naming_own_pid": lock_naming_own_pid,
     "lock_folder_created": lock_folder_created,

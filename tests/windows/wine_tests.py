@@ -538,8 +538,9 @@ def outline_edges(display, window, scale):
 
 def colours_as_on_linux(ctx):
     """The reading button and the date lists wear their own colours, which
-    the native Windows styles would paint over in white; and at 150 %
-    (144 dpi) the gold outline around a reading keeps its four edges."""
+    the native Windows styles would paint over in white; at 150 % (144 dpi)
+    the gold outline around a reading keeps its four edges; at 200 % the
+    windows, wider than the screen, open at its left edge."""
     wine, display = ctx.wine(), ctx.display
     app = wine.start([ctx.program])
     window = wait_main(display, app)
@@ -557,20 +558,33 @@ def colours_as_on_linux(ctx):
     check(month[0] < 128 and month[1] < 48 and month[2] < 48, "the month list is %r" % (month,))
     orderly_end(display, app, window)
 
-    # 150 %, as most Windows laptops come: the screen's dots per inch, read
+    # 150 %, as most Windows laptops come, and 200 %, where the windows are
+    # wider than this 1280 pixel screen: the screen's dots per inch, read
     # when the prefix's wineserver starts.
-    wine.run(["reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
-              "REG_DWORD", "/d", "144", "/f"])
-    subprocess.run(["wineserver", "-k"], env=wine.environment(), timeout=WAIT, check=False)
-    wine.wait_server()
-    app = wine.start([ctx.program])
-    window = wait_main(display, app, 1.5)
-    time.sleep(1)
-    # A name, then the reading button by its access key.
-    press(display, window, "A", "n", "n", "alt+g")
-    time.sleep(1)
-    outline_edges(display, window, 1.5)
-    orderly_end(display, app, window, 1.5)
+    for dpi, scale in ((144, 1.5), (192, 2.0)):
+        wine.run(["reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                  "REG_DWORD", "/d", str(dpi), "/f"])
+        subprocess.run(["wineserver", "-k"], env=wine.environment(), timeout=WAIT, check=False)
+        wine.wait_server()
+        app = wine.start([ctx.program])
+        window = wait_main(display, app, scale)
+        time.sleep(1)
+        if dpi == 144:  # a name, then the reading button by its access key
+            press(display, window, "A", "n", "n", "alt+g")
+            time.sleep(1)
+            outline_edges(display, window, 1.5)
+            orderly_end(display, app, window, 1.5)
+            continue
+        # A window wider than the screen opens at its top-left corner.
+        for which in ("main", "support"):
+            if which == "support":
+                window = to_support_screen(display, app, window, scale)
+            where = display.xdotool("getwindowgeometry", str(window))
+            spot = re.search(r"Position: (-?\d+),(-?\d+)", where)
+            check(spot and 0 <= int(spot[1]) <= 8 and int(spot[2]) >= 0,
+                  "the %s window opened at %s" % (which, where))
+        display.click(window, *[round(c * scale) for c in EXIT_BUTTON])
+        check(exit_status(app) == 0, "exit status %s" % app.returncode)
 
 
 def pe_facts(path):
