@@ -77,15 +77,10 @@ src=$1 work=$2 cmake=$3 cpack=$4 version=$5 id=$6 homepage=$7
 major_minor=${version%.*}
 
 need() { command -v "$1" >/dev/null || fail "$1 not found: install the Debian package $2"; }
-need dpkg-deb dpkg
-need dpkg-shlibdeps dpkg-dev
-need readelf binutils
-need desktop-file-validate desktop-file-utils
-need appstreamcli appstream
-need man man-db
-need Xvfb xvfb
-need xdotool xdotool
-need lintian lintian
+for tool in dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev readelf:binutils desktop-file-validate:desktop-file-utils \
+    appstreamcli:appstream man:man-db Xvfb:xvfb xdotool:xdotool lintian:lintian; do
+    need "${tool%%:*}" "${tool#*:}"
+done
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -161,10 +156,10 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 
 step "control fields"
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = aurivane ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
-[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
-[ "$(field Homepage)" = "$homepage" ] || fail "Homepage is '$(field Homepage)', not $homepage"
+for pair in Package=aurivane "Version=$version" "Architecture=$arch" "Homepage=$homepage" \
+    Suggests=qt6-wayland; do
+    [ "$(field "${pair%%=*}")" = "${pair#*=}" ] || fail "${pair%%=*} is '$(field "${pair%%=*}")', not ${pair#*=}"
+done
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
 [ -n "$(field Section)" ] || fail "no Section"
 description=$(field Description)
@@ -177,7 +172,6 @@ names=$(echo "$depends" | tr ',|' '\n' | sed 's/^ *//; s/[ (].*//')
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core xdg-utils; do
     echo "$names" | grep -qx "$package" || fail "Depends lacks $package"
 done
-[ "$(field Suggests)" = "qt6-wayland" ] || fail "Suggests is '$(field Suggests)', not qt6-wayland"
 # A version floor on the Qt library means dpkg-shlibdeps worked it out.
 echo "$depends" | grep -Eq 'libqt6widgets6 \(>= [0-9]' || fail "libqt6widgets6 has no version from dpkg-shlibdeps"
 
