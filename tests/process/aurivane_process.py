@@ -22,7 +22,6 @@ import os
 import re
 import shutil
 import signal
-import socket
 import subprocess
 import sys
 import tempfile
@@ -417,21 +416,6 @@ def second_instance_refused(world, display):
     check(not display.windows(third.pid, MESSAGE_TITLE), "the start after a crash was refused")
 
 
-def lock_naming_own_pid(world, display):
-    lock = os.path.join(world.runtime, "aurivane.lock")
-
-    def leave_lock_with_own_pid():
-        # Runs in the child just before it becomes aurivane: same pid.
-        with open(lock, "w", encoding="utf-8") as f:
-            f.write("%d\naurivane\n%s\n" % (os.getpid(), socket.gethostname()))
-
-    app = world.start(preexec=leave_lock_with_own_pid)
-    main_window(display, app)
-    check(not display.windows(app.pid, MESSAGE_TITLE), "a lock with the own pid refused the start")
-    # The lock is now really held: another start is refused.
-    refused(display, world.start())
-
-
 def lock_folder_created(world, display):
     temp = os.path.join(world.root, "tmp")
     os.makedirs(temp)
@@ -511,8 +495,10 @@ def settings_garbage_bytes(world, display):
     runs_and_ends(world, display, question=None)
 
 
-def settings_file_is_folder(world, display):
+def folders_in_the_way(world, display):
+    # Folders where the settings file and the single-instance lock go.
     os.makedirs(world.settings_file)
+    os.makedirs(os.path.join(world.runtime, "aurivane.lock"))
     runs_and_ends(world, display)
     check(os.path.isdir(world.settings_file), "the folder was replaced")
 
@@ -527,12 +513,15 @@ def config_folder_is_file(world, display):
         check(f.read() == "not a folder\n", "the file in the way was changed")
 
 
-def config_home_under_file(world, display):
-    # Nothing can be created below a regular file, not even by root.
+def nothing_below_a_file(world, display):
+    # Nothing can be created below a regular file, not even by root: neither
+    # the settings nor the lock.
     blocker = os.path.join(world.root, "blocker")
     with open(blocker, "w", encoding="utf-8") as f:
         f.write("x")
-    runs_and_ends(world, display, XDG_CONFIG_HOME=os.path.join(blocker, "config"))
+    runs_and_ends(world, display, XDG_CONFIG_HOME=os.path.join(blocker, "config"),
+                  XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
+                  TMPDIR=os.path.join(blocker, "tmp"))
 
 
 def odd_duration(stored, question):
@@ -554,19 +543,6 @@ def settings_removed_while_running(world, display):
     wait_for("the reminder date", lambda: read_duration(world))
     shutil.rmtree(os.path.dirname(world.settings_file))
     end_via_support_screen(display, app, window)
-
-
-def lock_folder_unwritable(world, display):
-    blocker = os.path.join(world.root, "blocker")
-    with open(blocker, "w", encoding="utf-8") as f:
-        f.write("x")
-    runs_and_ends(world, display, XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
-                  TMPDIR=os.path.join(blocker, "tmp"))
-
-
-def lock_path_is_folder(world, display):
-    os.makedirs(os.path.join(world.runtime, "aurivane.lock"))
-    runs_and_ends(world, display)
 
 
 def twenty_simultaneous_starts(world, display):
@@ -810,20 +786,17 @@ SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "no_display_says_so": no_display_says_so,
     "second_instance_refused": second_instance_refused,
-    "lock_naming_own_pid": lock_naming_own_pid,
     "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
-    "settings_file_is_folder": settings_file_is_folder,
+    "folders_in_the_way": folders_in_the_way,
     "config_folder_is_file": config_folder_is_file,
-    "config_home_under_file": config_home_under_file,
+    "nothing_below_a_file": nothing_below_a_file,
     "duration_far_past": odd_duration(shift("1/1/1900", 85), True),
     # Stored characters past the single-byte set read as "?", which the
     # shift drops: what is left is a date long past, so the question comes.
     "duration_high_characters": odd_duration(shift("1/1/1900", 85) + "\u0100\u4e2d\uffff", True),
     "settings_removed_while_running": settings_removed_while_running,
-    "lock_folder_unwritable": lock_folder_unwritable,
-    "lock_path_is_folder": lock_path_is_folder,
     "twenty_simultaneous_starts": twenty_simultaneous_starts,
     "support_screen_messages_on_top": support_screen_messages_on_top,
     "copy_has_its_own_store_and_lock": copy_has_its_own_store_and_lock,
