@@ -11,7 +11,7 @@ With "2030" the program runs with its clock moved to 10 January 2030
 (libfaketime): a year ending in 0, whose shifted "0" is U+0085.
 
 Every wait is bounded; a scenario that cannot finish fails instead of
-hanging. Needs Xvfb and xdotool; talks to the X server through libX11 to
+hanging. Needs Xvfb, xdotool and weston; talks to the X server through libX11 to
 close windows the way a window frame does (WM_DELETE_WINDOW).
 """
 
