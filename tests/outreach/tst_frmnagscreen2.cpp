@@ -158,26 +158,6 @@ private slots:
         }
     }
 
-    void leavingEndsTheProgram_data() {
-        QTest::addColumn<bool>("byFrame");
-        QTest::newRow("E&xit") << false;
-        QTest::newRow("window frame") << true;
-    }
-    void leavingEndsTheProgram() {
-        QFETCH(bool, byFrame);
-        Fixture f;
-        QVERIFY(f.showActive());
-        if (byFrame)
-            QVERIFY(f.screen->close());
-        else
-            QTest::mouseClick(f.screen->cmdClose, Qt::LeftButton);
-        QCOMPARE(f.startupUnloads, 1);
-        QCOMPARE(f.platform.endedWith, QList<int>{0});
-        // Both forms' unloads were under way when the process ended.
-        QVERIFY(f.forms.isUnloading(&f.startup));
-        QVERIFY(f.forms.isUnloading(f.screen));
-    }
-
     void exitButtonComesFirstThenThePanelOrder() {
         Fixture f;
         QVERIFY(f.showActive());

@@ -19,18 +19,12 @@ struct SupportScreenFixture {
     aurivane::FakePlatform platform;
     aurivane::Forms forms{platform};
     QWidget startup;
-    int startupUnloads = 0;
     QPointer<aurivane::frmNagScreen2> screen;
 
     SupportScreenFixture(QList<float> draws, const QIcon& icon) {
         platform.draws = std::move(draws);
         forms.loaded(
-            &startup,
-            [this] {
-                ++startupUnloads;
-                aurivane::modHelp::ExitApplication(forms);
-            },
-            false);
+            &startup, [this] { aurivane::modHelp::ExitApplication(forms); }, false);
         screen = new aurivane::frmNagScreen2(platform, forms, icon);
     }
     ~SupportScreenFixture() { delete screen.data(); }
