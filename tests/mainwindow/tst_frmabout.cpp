@@ -3,6 +3,7 @@
 #include "platform/Forms.h"
 #include "shell/WebPageLauncher.h"
 #include "support/FakePlatform.h"
+#include "support/Fixtures.h"
 #include "support/TwipsLayout.h"
 
 #include <QApplication>
@@ -147,13 +148,8 @@ private slots:
 
     void textsFitTheirBoxes() {
         Fixture f;
-        for (QLabel* label : {f.about->Label1, f.about->Label3}) {
-            const QRect needed = QFontMetrics(label->font())
-                                     .boundingRect(QRect(0, 0, label->width(), 10000),
-                                                   Qt::TextWordWrap, label->text());
-            QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
-            QVERIFY(needed.width() <= label->width());
-        }
+        for (QLabel* label : {f.about->Label1, f.about->Label3})
+            QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
         // The rule runs across the whole box.
         QVERIFY(f.about->Line2->x() <= 0);
         QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);

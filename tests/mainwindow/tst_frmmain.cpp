@@ -743,9 +743,7 @@ private slots:
             QVERIFY(!value->text().isEmpty());
             const QFontMetrics metrics(value->font());
             if (value->wordWrap()) {
-                const QRect needed = metrics.boundingRect(QRect(0, 0, value->width(), 10000),
-                                                          Qt::TextWordWrap, value->text());
-                QVERIFY2(needed.width() <= value->width() && needed.height() <= value->height(),
+                QVERIFY2(WrappedTextFits(*value),
                          qPrintable(value->objectName() + u' ' + value->text()));
             } else {
                 QVERIFY2(value->width() >= metrics.horizontalAdvance(value->text()),
@@ -774,13 +772,7 @@ private slots:
         Fixture f;
         auto* label = f.window->findChild<QLabel*>(control);
         QVERIFY(label);
-        const QRect needed =
-            QFontMetrics(label->font())
-                .boundingRect(QRect(0, 0, label->width(), 10000),
-                              Qt::TextWordWrap | (label->alignment() & Qt::AlignHorizontal_Mask),
-                              label->text());
-        QVERIFY(needed.width() <= label->width());
-        QVERIFY(needed.height() <= label->height());
+        QVERIFY(WrappedTextFits(*label));
         QVERIFY(label->geometry().right() < label->parentWidget()->width());
         QVERIFY(label->geometry().bottom() < label->parentWidget()->height());
     }

@@ -663,17 +663,15 @@ def support_screen_messages_on_top(world, display):
 
 class Weston:
     """weston on the private X display (its X11 backend: the pointer reaches
-    the title bars Qt draws itself), black, without a panel."""
+    the title bars Qt draws itself)."""
     SOCKET = "wayland-aurivane"
     BAR = re.compile(rb"(?:\xef\xef\xef.){100,}", re.S)  # Qt's light grey title bar
 
     def __init__(self, world, display):
-        self.display, ini = display, os.path.join(world.root, "weston.ini")
-        with open(ini, "w", encoding="utf-8") as f:
-            f.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
+        self.display = display
         world.processes.append(subprocess.Popen(
             ["weston", "--backend=x11-backend.so", "--width=1024", "--height=768", "--idle-time=0",
-             "--socket=" + self.SOCKET, "--config=" + ini], env=world.environment(),
+             "--socket=" + self.SOCKET, "--no-config"], env=world.environment(),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for("weston", lambda: os.path.exists(os.path.join(world.runtime, self.SOCKET)))
 

@@ -4,6 +4,8 @@
 #include "support/FakePlatform.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QString>
 #include <QTest>
 
@@ -11,6 +13,16 @@
 #include <vector>
 
 // Helpers that several suites share.
+
+// Whether the text of `label`, wrapped within its width, fits its box.
+inline bool WrappedTextFits(const QLabel& label) {
+    const QRect needed =
+        QFontMetrics(label.font())
+            .boundingRect(QRect(0, 0, label.width(), 1 << 20),
+                          Qt::TextWordWrap | (label.alignment() & Qt::AlignHorizontal_Mask),
+                          label.text());
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
 
 // Shows a form, activates it and waits until it is the active window.
 template <typename Form> bool ShowActive(Form* form) {
