@@ -130,16 +130,6 @@ private slots:
         }
     }
 
-    void goToHomeOpensTheSoftwaresPage() {
-        Fixture f;
-        QVERIFY(f.showActive());
-        QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
-        QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
-        const QString page =
-            modHelp::PageScriptAddress() + QStringLiteral("?page=quillmoorsoftwares");
-        QCOMPARE(f.platform.openedAddresses, (QStringList{page, page}));
-    }
-
     void noTextIsCutOff() {
         Fixture f;
         // One-line labels and the check box show their whole text.
