@@ -420,15 +420,11 @@ def support_screen_on_top(ctx):
     wine, display = ctx.wine(), ctx.display
     app = wine.start([ctx.program])
     support = to_support_screen(display, app, wait_main(display, app))
-    state = subprocess.run(["xprop", "-id", str(support), "_NET_WM_STATE"],
-                           env={**os.environ, "DISPLAY": display.name}, capture_output=True,
-                           text=True, timeout=WAIT).stdout
+    state = xprop(display, "-id", str(support), "_NET_WM_STATE")
     check("_NET_WM_STATE_ABOVE" in state, "the support screen is not kept above: %r" % state)
     # Its frame offers no resizing: Wine gives a window without a resizing
     # frame one minimum and maximum size.
-    hints = subprocess.run(["xprop", "-id", str(support), "WM_NORMAL_HINTS"],
-                           env={**os.environ, "DISPLAY": display.name}, capture_output=True,
-                           text=True, timeout=WAIT).stdout
+    hints = xprop(display, "-id", str(support), "WM_NORMAL_HINTS")
     least = re.search(r"minimum size: (\d+) by (\d+)", hints)
     most = re.search(r"maximum size: (\d+) by (\d+)", hints)
     check(least and most and least.groups() == most.groups(),
@@ -448,10 +444,13 @@ def support_screen_on_top(ctx):
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
 
 
+def xprop(display, *args):
+    return subprocess.run(["xprop", *args], env={**os.environ, "DISPLAY": display.name},
+                          capture_output=True, text=True, timeout=WAIT).stdout
+
+
 def stacking_order(display):
-    out = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
-                         env={**os.environ, "DISPLAY": display.name}, capture_output=True,
-                         text=True, timeout=WAIT).stdout
+    out = xprop(display, "-root", "_NET_CLIENT_LIST_STACKING")
     return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out)]
 
 
