@@ -662,8 +662,7 @@ def support_screen_messages_on_top(world, display):
 # --- in a Wayland session (weston) ---------------------------------------------
 
 class Weston:
-    """weston on the private X display (its X11 backend: the pointer reaches
-    the title bars Qt draws itself)."""
+    """weston nested on the private X display, where the pointer reaches it."""
     SOCKET = "wayland-aurivane"
     BAR = re.compile(rb"(?:\xef\xef\xef.){100,}", re.S)  # Qt's light grey title bar
 
@@ -693,14 +692,14 @@ class Weston:
         self.display.xdotool("mousemove", "1200", "1000", "sleep", "0.3", "mousemove", str(x),
                              str(y), "sleep", "0.3", "click", "1", "sleep", "1")
 
-    def maximize(self, app, width=None):
-        """Clicks the maximize button of the title bar: the program lives on
-        and the window comes back where it was. Returns the title bar."""
+    def maximize(self, app, width, *keys):
+        """Maximizes the window of that title bar: it comes back. Then presses `keys`."""
         bar = wait_for("a title bar %s wide" % width, lambda: self.title_bar(width))
         time.sleep(0.5)
         self.click(bar[2] - 40, bar[1] + 15)
         check(app.poll() is None, "maximizing ended the program: %s" % stderr_of(app))
         wait_for("the window back in its place", lambda: self.title_bar(width) == bar)
+        self.display.xdotool("key", "--delay", "99", *keys, "sleep", "1") if keys else time.sleep(1)
         return bar
 
 
@@ -710,12 +709,9 @@ def wayland_alone_survives_maximize(world, display):
     weston = Weston(world, display)
     write_duration(world, short_date(world.today() - datetime.timedelta(days=15)))
     app = world.start(QT_QPA_PLATFORM=None, DISPLAY=None, WAYLAND_DISPLAY=Weston.SOCKET)
-    weston.maximize(app)  # the update question
-    display.xdotool("key", "Escape", "sleep", "1")
-    main = weston.maximize(app, 666)
-    display.xdotool("key", "--delay", "200", "alt+h", "a", "sleep", "1")
-    weston.maximize(app, 475)  # the about box
-    display.xdotool("key", "Escape", "sleep", "1")
+    weston.maximize(app, None, "Escape")  # the update question, answered No
+    main = weston.maximize(app, 666, "alt+h", "a")  # the main window, then its about box
+    weston.maximize(app, 475, "Escape")
     weston.click(main[2] - 17, main[1] + 15)  # the main window's close button
     support = weston.maximize(app, 747)  # the support screen, then its "E&xit"
     weston.click(support[0] + 3 + EXIT_BUTTON_CENTRE[0], support[1] + 30 + EXIT_BUTTON_CENTRE[1])
@@ -724,9 +720,8 @@ def wayland_alone_survives_maximize(world, display):
 
 
 def wayland_session_runs_on_x(world, display):
-    """In a Wayland session with X beside it the program runs on X, quietly;
-    its main window is off the screen before the support screen maps, and
-    closing the support screen by its frame ends the program."""
+    """Beside X the program runs on X, quietly; its main window is gone before
+    the support screen maps, and closing that by its frame ends the program."""
     from Xlib import X, display as xdisplay
     Weston(world, display)
     app = world.start(QT_QPA_PLATFORM=None, XDG_SESSION_TYPE="wayland",
