@@ -115,9 +115,9 @@ class Wine:
                        check=False)
 
     def unix_path(self, windows_path):
-        return subprocess.run(["winepath", "-u", windows_path], env=self.environment(),
-                              capture_output=True, text=True, timeout=WAIT,
-                              check=False).stdout.strip()
+        """Where a path on drive C: lies, without the cost of starting winepath."""
+        check(windows_path[:3].upper() == "C:\\", "%r is not on drive C:" % windows_path)
+        return os.path.join(self.prefix, "drive_c", *windows_path[3:].split("\\"))
 
     def opened(self):
         return read_opened(self.opened_log)
@@ -659,50 +659,38 @@ def executable_is_a_gui_program(ctx):
     """No console window, the icon in Explorer in every size Windows asks
     for at 100 to 200 %, the manifest and the version block; the installer's
     version block, and a manifest that asks for no administrator rights."""
-    subsystem, types, icon_sizes = pe_facts(ctx.program)
-    check(subsystem == 2, "subsystem %d, not the Windows GUI (2)" % subsystem)
-    check({3, 14, 16, 24} <= types, "resource types %r lack the icon, version or manifest" % types)
-    check(icon_sizes == [16, 20, 24, 32, 40, 48, 64, 256],
+    for path in (ctx.installer, ctx.program):
+        subsystem, types, icon_sizes = pe_facts(path)
+        check(subsystem == 2 and {16, 24} <= types,
+              "%s: subsystem %d, resource types %r" % (path, subsystem, types))
+        with open(path, "rb") as f:
+            data = f.read()
+        check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
+              "%s: the version block lacks %s" % (path, VERSION))
+        texts = manifest_entries(data)
+        check(texts("requestedExecutionLevel") == ["asInvoker"],
+              "%s: execution level %r" % (path, texts("requestedExecutionLevel")))
+    check({3, 14} <= types and icon_sizes == [16, 20, 24, 32, 40, 48, 64, 256],
           "the executable's icon holds the sizes %r" % icon_sizes)
-    with open(ctx.program, "rb") as f:
-        data = f.read()
-    check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
-          "the version block lacks %s" % VERSION)
-
-    texts = manifest_entries(data)
-    check(texts("requestedExecutionLevel") == ["asInvoker"],
-          "execution level %r" % texts("requestedExecutionLevel"))
-    check(texts("supportedOS") == ["{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"],
-          "supported systems %r, not Windows 10 and 11" % texts("supportedOS"))
-    check([t.replace(" ", "") for t in texts("dpiAwareness")] == ["PerMonitorV2,PerMonitor"],
-          "DPI awareness %r" % texts("dpiAwareness"))
-    check(texts("longPathAware") == ["true"], "long paths %r" % texts("longPathAware"))
-
-    subsystem, types, _ = pe_facts(ctx.installer)
-    check(subsystem == 2 and 16 in types, "the installer has no version block")
-    with open(ctx.installer, "rb") as f:
-        data = f.read()
-    check(version_strings(data, VERSION) == {"FileVersion", "ProductVersion"},
-          "the installer's version block lacks %s" % VERSION)
-    level = manifest_entries(data)("requestedExecutionLevel")
-    check(level == ["asInvoker"], "the installer asks for %r" % level)
+    for name, wanted in (("supportedOS", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"),
+                         ("dpiAwareness", "PerMonitorV2,PerMonitor"), ("longPathAware", "true")):
+        found = [t.replace(" ", "") for t in texts(name)]
+        check(found == [wanted], "the manifest's %s is %r" % (name, found))
 
 
 def files_under(folder):
     """{relative path with /: size} of every file below folder."""
-    found = {}
-    for path in glob.glob(os.path.join(folder, "**"), recursive=True):
-        if os.path.isfile(path):
-            found[os.path.relpath(path, folder).replace(os.sep, "/")] = os.path.getsize(path)
-    return found
+    return {os.path.relpath(path, folder).replace(os.sep, "/"): os.path.getsize(path)
+            for path in glob.glob(os.path.join(folder, "**"), recursive=True)
+            if os.path.isfile(path)}
 
 
 def install_and_uninstall(ctx):
-    """Per user by default, for all users with /AllUsers; neither installing
-    over nor uninstalling a running Aurivane touches it; uninstalling leaves
-    only the user's reminder date."""
+    """Per user by default, for all users with /AllUsers, never both; run again it updates
+    the copy where it is, given another folder it moves it; neither installing over nor
+    uninstalling a running Aurivane touches it; uninstalling leaves only the reminder date."""
     wine, display = ctx.wine(), ctx.display
-    installer = "Z:" + ctx.installer.replace("/", "\\")
+    installer = '"Z:%s"' % ctx.installer.replace("/", "\\")
     size = os.path.getsize(ctx.installer)
     check(size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576))
     listed = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"],
@@ -713,15 +701,33 @@ def install_and_uninstall(ctx):
     check(LICENCES <= set(shipped), "the ZIP lacks %r" % (LICENCES - set(shipped)))
     user_entry = "HKEY_CURRENT_USER\\" + ENTRY
     machine_entry = "HKEY_LOCAL_MACHINE\\" + ENTRY
-    programs = os.path.join(wine.prefix, "drive_c", "users", "*", "AppData")
-    shortcut = os.path.join(programs, "Roaming", "Microsoft", "Windows", "Start Menu",
-                            "Programs", "Aurivane.lnk")
+    elsewhere = r"C:\My Apps\Aurivane"
 
-    def installed(entry_key):
-        """The folder and the complete Apps & features entry."""
+    def command(*lines):
+        """Their exit code, run as typed in a command prompt: Wine would quote /D= and _?=."""
+        bat = os.path.join(wine.root, "command.bat")
+        with open(bat, "w") as f:
+            f.write("".join("@%s\r\n" % line for line in lines) + "@echo exit %ERRORLEVEL%\r\n")
+        out = wine.run(["cmd", "/c", "Z:" + bat.replace("/", "\\")], timeout=300).stdout
+        return int(re.findall(rb"exit (-?\d+)", out)[-1])  # IndexError: cmd ended early
+
+    def left(*places):
+        """Which of the places (folders, registry keys or None), the two
+        Apps & features entries and the two Start-menu entries exist."""
+        return [p for p in places if p and (os.path.exists(wine.unix_path(p)) if p[1] == ":"
+                                            else wine.registry(p) is not None)] + \
+            [k for k in (user_entry, machine_entry) if wine.registry(k) is not None] + \
+            [s for p in ("users/*/AppData/Roaming", "ProgramData") for s in glob.glob(
+                os.path.join(wine.prefix, "drive_c", p, "Microsoft/Windows/Start Menu/Programs",
+                             "Aurivane.lnk"))]
+
+    def installed(options, entry_key, location):
+        """Installs with the options; the folder and the complete Apps & features entry."""
+        check(command(installer + options) == 0, "installing with %r failed" % options)
         entry = wine.registry(entry_key)
-        check(entry, "no Apps & features entry %s" % entry_key)
-        location = entry.get("InstallLocation", "")
+        check(entry and re.fullmatch(location, entry.get("InstallLocation", "")),
+              "no Apps & features entry %s for %s: %r" % (entry_key, location, entry))
+        location = entry["InstallLocation"]
         folder = wine.unix_path(location)
         files = files_under(folder)
         check(set(files) == set(shipped) | {"Uninstall.exe"},
@@ -737,6 +743,7 @@ def install_and_uninstall(ctx):
         kilobytes = sum(files.values()) / 1024
         check(abs(entry.get("EstimatedSize", 0) - kilobytes) < 0.05 * kilobytes,
               "EstimatedSize %r for %d KB" % (entry.get("EstimatedSize"), kilobytes))
+        check(len(now := left(location)) == 3, "installed, there are %r" % now)
         return folder, entry
 
     def uninstall(folder):
@@ -748,65 +755,58 @@ def install_and_uninstall(ctx):
 
     # Wine passes for Windows 7, which Qt 6 no longer runs on: the installer
     # refuses it (and anything before Windows 10 version 1703).
-    result = wine.run([installer, "/S"], timeout=300)
-    check(result.returncode != 0 and wine.registry(user_entry) is None,
-          "the installer went ahead on Windows 7 (exit %s)" % result.returncode)
+    check([command(installer + " /S"), now := left()] == [1150, []],
+          "the installer did not refuse Windows 7 with 1150: %r" % now)
     wine.run(["winecfg", "-v", "win10"])
     wine.wait_server()
 
-    # For the current user: under the user's profile, no elevation.
-    result = wine.run([installer, "/S"], timeout=300)
-    check(result.returncode == 0, "the installer ended with %s" % result.returncode)
-    folder, entry = installed(user_entry)
-    check(re.fullmatch(r".*\\AppData\\Local\\Programs\\Aurivane", entry["InstallLocation"]),
-          "installed into %r" % entry["InstallLocation"])
-    check(wine.registry(machine_entry) is None, "an entry for all users too")
-    check(glob.glob(shortcut), "no Start-menu entry")
-    program = os.path.join(folder, "bin", "aurivane.exe")
+    # For the current user: under the user's profile, no elevation; for all
+    # users as well, it would be a second "Aurivane": refused.
+    _, first = installed(" /S", user_entry, r".*\\AppData\\Local\\Programs\\Aurivane")
+    check([command(installer + " /S /AllUsers"), len(now := left())] == [1638, 2],
+          "a second Aurivane for all users: %r" % now)
 
-    # While it runs, installing over it and uninstalling it both refuse and
-    # change nothing. The uninstaller runs as a copy outside the folder with
-    # _?=, which makes it wait and pass on its exit code.
-    app = wine.start([program])
+    # Given another folder, it moves there: the first copy goes, with the
+    # folder it created. Run again, it updates that copy where it is.
+    installed(" /S /D=" + elsewhere, user_entry, re.escape(elsewhere))
+    remains = left(first["InstallLocation"], first.get("CreatedFolder"))
+    check(len(remains) == 2, "moved, but there are %r" % remains)
+    folder, entry = installed(" /S", user_entry, re.escape(elsewhere))
+
+    # While it runs, installing over it, moving it and uninstalling it all
+    # refuse and change nothing. The uninstaller runs as a copy outside the
+    # folder with _?=, which makes it wait and pass on its exit code.
+    app = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
     window = wait_main(display, app)
     stored = wait_for("the stored reminder date", wine.duration, WAIT)
     before = files_under(folder)
-    result = wine.run([installer, "/S"], timeout=300)
-    check(result.returncode != 0, "installing over the running program ended with 0")
-    copy = os.path.join(wine.root, "Uninstall.exe")
-    shutil.copy(os.path.join(folder, "Uninstall.exe"), copy)
-    result = wine.run([copy, "/S", "_?=" + entry["InstallLocation"]], timeout=300)
-    check(result.returncode != 0, "uninstalling the running program ended with 0")
-    check(files_under(folder) == before, "the installation changed while it ran")
-    check(wine.registry(user_entry) == entry, "the entry changed while it ran")
-    check(glob.glob(shortcut), "the Start-menu entry went while it ran")
+    check([command(installer + " /S"), command(installer + r" /S /D=C:\Moved\Aurivane")] == [2, 2],
+          "installing over the running program or moving it did not end with 2")
+    check(command('copy "%s\\Uninstall.exe" "%%TEMP%%"' % elsewhere,
+                  '"%%TEMP%%\\Uninstall.exe" /S _?=%s' % elsewhere) == 2,
+          "uninstalling the running program did not end with 2")
+    check(files_under(folder) == before and wine.registry(user_entry) == entry
+          and len(left(r"C:\Moved")) == 2, "the installation changed while it ran")
     orderly_end(display, app, window)
-    again = wine.start([program])
+    again = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
     orderly_end(display, again, wait_main(display, again))
 
     # Closed, it goes without a trace but the reminder date.
     uninstall(folder)
-    check(not os.path.exists(folder), "the program folder stayed: %r" % files_under(folder))
-    created = entry.get("CreatedFolder")
-    check(not (created and os.path.exists(wine.unix_path(created))),
-          "the folder %r that installing created stayed" % created)
-    check(wine.registry(user_entry) is None, "the Apps & features entry stayed")
-    check(not glob.glob(shortcut), "the Start-menu entry stayed")
-    check(wine.registry(r"HKEY_CURRENT_USER\Software\Quillmoor") is None, "a Quillmoor key stayed")
+    remains = left(elsewhere, entry.get("CreatedFolder"), first["InstallLocation"],
+                   r"HKEY_CURRENT_USER\Software\Quillmoor")
+    check(not remains, "uninstalling left %r" % remains)
     check(wine.duration() == stored, "uninstalling lost the stored reminder date")
 
-    # For all users: Program Files and HKLM.
-    result = wine.run([installer, "/S", "/AllUsers"], timeout=300)
-    check(result.returncode == 0, "the installer ended with %s for all users" % result.returncode)
-    folder, entry = installed(machine_entry)
-    check(entry["InstallLocation"] == r"C:\Program Files\Aurivane",
-          "installed for all users into %r" % entry["InstallLocation"])
-    check(wine.registry(user_entry) is None, "an entry for the current user too")
+    # For all users: Program Files and HKLM; for the current user as well,
+    # it would be a second "Aurivane": refused, and nothing changed.
+    folder, entry = installed(" /S /AllUsers", machine_entry,
+                              re.escape(r"C:\Program Files\Aurivane"))
+    check([command(installer + " /S"), len(now := left())] == [1638, 2],
+          "a second Aurivane for the current user: %r" % now)
     uninstall(folder)
-    check(not os.path.exists(folder), "the program folder stayed")
-    check(wine.registry(machine_entry) is None, "the Apps & features entry stayed")
-    check(wine.registry(r"HKEY_LOCAL_MACHINE\Software\Quillmoor") is None,
-          "a Quillmoor key stayed")
+    remains = left(entry["InstallLocation"], r"HKEY_LOCAL_MACHINE\Software\Quillmoor")
+    check(not remains, "uninstalling for all users left %r" % remains)
 
 
 SCENARIOS = [
