@@ -4,9 +4,7 @@
 #include "resources.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -23,33 +21,26 @@ QString DoubleSizePath(const QString& path) {
                    : path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-// Decodes a picture by the format its name ends in. QPixmap(path) would
-// first offer a PNG to every image plugin, which loads them all (and the SVG
-// library with them) for nothing.
-QPixmap Decode(const QString& path) {
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
 QPixmap Load(const QString& path, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
-        QPixmap sharp = Decode(DoubleSizePath(path));
+        QPixmap sharp(DoubleSizePath(path));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return Decode(path);
+    return QPixmap(path);
 }
 
 // The application icon family. Each picture is decoded the first time a
 // size asks for it, not before. Window frames are offered the sizes up to
-// 128 pixels, the most an X11 window manager shows (Windows asks for its
-// two sizes by itself); the 256-pixel picture, for the program file's icon
-// on Windows, is decoded only when asked for by size. As with a family of
-// added pictures, a size in between is shrunk from the next larger picture
-// and a larger size gets the largest.
+// 128 pixels: on X11 every offered size is decoded and handed to the window
+// manager when a window is created, and the 256-pixel picture alone would
+// more than double that work (Windows asks for its two sizes by itself).
+// The 256-pixel picture, which the program file's icon on Windows needs, is
+// decoded only when asked for by size. As with a family of added pictures,
+// a size in between is shrunk from the next larger picture and a larger
+// size gets the largest.
 class IconFamilyEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -72,7 +63,7 @@ public:
             m_decoded.resize(index + 1);
         QPixmap& decoded = m_decoded[index];
         if (decoded.isNull())
-            decoded = Decode(Resources::ApplicationIconFamily().at(index));
+            decoded = QPixmap(Resources::ApplicationIconFamily().at(index));
         QPixmap shown = decoded;
         const QSize actual = actualSize(size, mode, state);
         if (!actual.isEmpty() && actual != shown.size())
