@@ -135,6 +135,9 @@ def main():
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--idle-seconds", type=float, default=10.0)
     args = parser.parse_args()
+    if args.wine:  # a start under Wine on a busy machine can take a while
+        global MAP_TIMEOUT
+        MAP_TIMEOUT = 60.0
 
     work = tempfile.mkdtemp(prefix="aurivane-bench-")
     xvfb, display_name, dpy = start_xvfb()
