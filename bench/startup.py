@@ -5,7 +5,8 @@ Starts a private Xvfb, then alternates: the bare window, Aurivane on a first
 start (no stored settings) and Aurivane with stored settings. Each run is
 timed from process start to the X server mapping the program's main window;
 the process is then left to settle briefly, killed, and its peak resident
-memory read from its resource usage. Prints medians and the ratios against
+memory and the CPU time it used (user and system; less disturbed than the
+time to the window when the machine is busy) read from its resource usage. Prints medians and the ratios against
 the bare window measured in the same run. Last, Aurivane's main window is
 left open and untouched and the CPU time it uses over ten seconds is read.
 
@@ -99,7 +100,7 @@ def measure(cmd, env, title, dpy):
     _, _, usage = os.wait4(proc.pid, 0)
     if shown is None:
         raise RuntimeError(f"{cmd[0]}: no window titled {title!r} within {MAP_TIMEOUT} s")
-    return shown, usage.ru_maxrss  # seconds, KiB
+    return shown, usage.ru_maxrss, usage.ru_utime + usage.ru_stime  # seconds, KiB, seconds
 
 
 def idle_cpu(cmd, env, title, dpy, seconds):
@@ -196,17 +197,19 @@ def main():
         def med(kind, k):
             return statistics.median(r[k] for r in results[kind])
 
-        bare_t, bare_m = med("bare", 0), med("bare", 1)
+        bare_t, bare_m, bare_c = med("bare", 0), med("bare", 1), med("bare", 2)
         print(f"runs per program: {args.runs} (alternating), Xvfb, {os.cpu_count()} cores"
               f"{', under Wine' if args.wine else ''}, load average "
               f"{' '.join(f'{x:.1f}' for x in os.getloadavg())}")
-        print(f"{'program':<30}{'start-up ms':>12}{'peak RSS MiB':>14}{'time ratio':>12}{'memory ratio':>14}")
+        print(f"{'program':<30}{'start-up ms':>12}{'CPU ms':>8}{'peak RSS MiB':>14}{'time ratio':>12}"
+              f"{'CPU ratio':>11}{'memory ratio':>14}")
         labels = {"bare": "bare Qt window", "first": "Aurivane, first start",
                   "stored": "Aurivane, stored settings", "compare-first": "compared, first start",
                   "compare": "compared, stored settings"}
         for kind in sorted(kinds, key=list(labels).index):
-            t, m = med(kind, 0), med(kind, 1)
-            print(f"{labels[kind]:<30}{t * 1000:>12.1f}{m / 1024:>14.1f}{t / bare_t:>12.3f}{m / bare_m:>14.3f}")
+            t, m, c = med(kind, 0), med(kind, 1), med(kind, 2)
+            print(f"{labels[kind]:<30}{t * 1000:>12.1f}{c * 1000:>8.0f}{m / 1024:>14.1f}{t / bare_t:>12.3f}"
+                  f"{c / bare_c:>11.3f}{m / bare_m:>14.3f}")
         ours = [k for k in ("first", "stored") if k in kinds]
         worst_t = max(med(k, 0) / bare_t for k in ours)
         worst_m = max(med(k, 1) / bare_m for k in ours)
