@@ -6,9 +6,13 @@ QString ApplicationIconPath() {
     return QStringLiteral(":/icons/aurivane-32.png");
 }
 
+QList<int> ApplicationIconSizes() {
+    return {16, 20, 24, 32, 40, 48, 64, 128, 256};
+}
+
 QStringList ApplicationIconFamily() {
     QStringList family;
-    for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+    for (const int size : ApplicationIconSizes())
         family.append(QStringLiteral(":/icons/aurivane-%1.png").arg(size));
     return family;
 }

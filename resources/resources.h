@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +10,9 @@ namespace aurivane::Resources {
 // for high-density screens).
 QString ApplicationIconPath();
 
-// The application icon drawn at each size a desktop asks for, 16 to 256
-// pixels, smallest first.
+// The sizes the application icon is drawn at, 16 to 256 pixels, smallest
+// first, and the pictures, in the same order.
+QList<int> ApplicationIconSizes();
 QStringList ApplicationIconFamily();
 
 // A chakra picture by the name it is recorded under, e.g. "0 Crown Chakra.jpg".

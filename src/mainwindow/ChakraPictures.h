@@ -29,7 +29,8 @@ public:
 
     // The application icon for window frames, task bars and task switchers:
     // the whole family from 16 to 256 pixels, each size drawn for itself, so
-    // that every desktop and screen density picks a sharp one.
+    // that every desktop and screen density picks a sharp one. The pictures
+    // are decoded once, each when first wanted.
     static QIcon WindowIcon();
 };
 
