@@ -115,8 +115,8 @@ private slots:
         QCOMPARE(f.window->Reading().Day, QStringLiteral("1"));
         QCOMPARE(f.window->Reading().Month, QStringLiteral("January"));
         QCOMPARE(f.window->Reading().Year, QStringLiteral("1900"));
-        // The focus stays where it was.
-        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
+        // The name box is covered now: the focus moves to "&Back".
+        QCOMPARE(QApplication::focusWidget(), f.window->cmdBack);
     }
 
     void listsHoldTheirEntries() {
@@ -455,26 +455,6 @@ private slots:
                                 "co-branding."));
     }
 
-    void linksWorkFromTheKeyboard_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("opened");
-        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
-        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
-        QTest::newRow("letter") << int(Qt::Key_A) << 0;
-    }
-    void linksWorkFromTheKeyboard() {
-        QFETCH(int, key);
-        QFETCH(int, opened);
-        Fixture f;
-        QVERIFY(f.ready());
-        f.window->Label14->setFocus();
-        QCOMPARE(QApplication::focusWidget(), f.window->Label14);
-        QTest::keyClick(f.window->Label14, Qt::Key(key));
-        QCOMPARE(f.platform.openedAddresses.size(), opened);
-        QCOMPARE(f.frontPage(), 0);
-    }
-
     void accessKeysPressTheButtons() {
         Fixture f;
         QVERIFY(f.ready());
@@ -485,19 +465,6 @@ private slots:
         QTest::keyClick(f.window.data(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(f.frontPage(), 0);
         QVERIFY(f.window->txtName->text().isEmpty());
-    }
-
-    void tabOrderFollowsTheForm() {
-        Fixture f;
-        QVERIFY(f.ready());
-        const QList<QWidget*> expected{f.window->cboMonth,     f.window->cboDate, f.window->cboYear,
-                                       f.window->cmdNext,      f.window->cmdBack, f.window->Label14,
-                                       f.window->lblFullBrand, f.window->txtName};
-        QCOMPARE(QApplication::focusWidget(), f.window->txtName);
-        for (QWidget* next : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
     }
 
     void menus() {

@@ -669,13 +669,30 @@ def box_above_support_screen(display, wm, app, support, action):
     wait_for("the box to close", lambda: not display.windows(app.pid, MESSAGE_TITLE))
 
 
+def keys(display, *pressed):
+    display.xdotool("key", "--clearmodifiers", "--delay", "60", *pressed)
+
+
 def support_screen_messages_on_top(world, display):
+    """By the keyboard alone: a reading, the links of its page, the support
+    screen's messages above it and a referral; nothing out of sight moves."""
     wm = WindowManager(world, display)
     app = world.start()
-    display.close_window(main_window(display, app))
+    main = main_window(display, app)
+    display.xdotool("windowfocus", "--sync", str(main))
+    # "Maya", 1 March: Tab from the reading button lands on no covered control.
+    display.xdotool("type", "--delay", "60", "Maya")
+    keys(display, "Tab", "Down", "Down", "Tab", "Tab", "Tab", "space", "Tab", "Return",
+         "shift+Tab", "shift+Tab", "Return", "alt+f", "x")
+    wait_for("the links of the reading page", lambda: [
+        a.split("?")[-1] for a in world.opened()] == ["page=fully-branded", "page=home-page"])
     support = wait_for("the support screen", lambda: [
         w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0]
     wait_for("the support screen kept above", lambda: wm.keeps_above(support))
+    wait_for("the keyboard on the support screen",
+             lambda: display.xdotool("getwindowfocus").strip() == str(support))
+    keys(display, "Tab")
+    display.xdotool("type", "--delay", "60", "Bob")
     # An untouched panel: "Please Enter Proper Email Address".
     box_above_support_screen(display, wm, app, support,
                              lambda: display.click(support, *SUBMIT_BUTTON_CENTRE))
@@ -686,10 +703,23 @@ def support_screen_messages_on_top(world, display):
     box_above_support_screen(display, wm, app, support,
                              lambda: display.xdotool("key", "--clearmodifiers", "space"))
     check(wm.keeps_above(support), "the support screen is no longer kept above")
+    # An address without a dot: the message hands the focus back to it.
+    display.xdotool("type", "--delay", "60", "bob@example")
+    keys(display, "Tab")
+    display.xdotool("type", "--delay", "60", "ann@example.org")
+    box_above_support_screen(display, wm, app, support, lambda: keys(display, "alt+n"))
+    display.xdotool("type", "--delay", "60", "bob@example.org")
+    keys(display, "Tab", "Tab")
+    display.xdotool("type", "--delay", "60", "Ann")
+    keys(display, "Tab")
+    display.xdotool("type", "--delay", "60", "HIDDEN")
+    keys(display, "alt+n")
+    sent = "&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann&taf5=ann%40"
+    wait_for("the referral", lambda: len(world.opened()) == 3)
+    check(sent in world.opened()[2], "sent %r" % world.opened()[2])
     # The screen reacts again: its "E&xit" ends the program.
     display.click(support, *EXIT_BUTTON_CENTRE)
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
-    check(world.opened() == [], "opened %r" % world.opened())
 
 
 def copy_has_its_own_store_and_lock(world, display):
