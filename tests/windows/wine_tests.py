@@ -382,8 +382,8 @@ def refer_a_friend_address(ctx):
         "taf2": "zoë+a@exam.ple",
         "taf4": "Jürgen = Ø?",
         "taf5": "j#x&y@exam.ple",
-        # Out of sight, the message box is no stop: what is pasted after
-        # the friend's name goes to the link that follows, not into it.
+        # The message box, out of sight, is no stop: pasting after the
+        # friend's name does not reach it.
         "taf3": "Your Message\r\n",
     }
 
