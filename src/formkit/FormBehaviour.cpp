@@ -139,10 +139,35 @@ private:
     QColor m_outside = FormLook::White;
 };
 
+// Gives each dialog a ring as it shows.
+class RingForEveryWindow final : public QObject {
+public:
+    RingForEveryWindow() : QObject(qApp) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            RunStep([watched] {
+                auto* window = static_cast<QWidget*>(watched);
+                // The forms have theirs; dialogs of Qt's own, such as the
+                // message boxes, get one here.
+                if (window->isWindow() && window->windowType() == Qt::Dialog)
+                    ShowFocusRing(*window);
+            });
+        return false;
+    }
+};
+
 } // namespace
 
 void ShowFocusRing(QWidget& window) {
-    new FocusRing(window);
+    if (window.findChild<QFocusFrame*>(QStringLiteral("focusRing"), Qt::FindDirectChildrenOnly) ==
+        nullptr)
+        new FocusRing(window);
+}
+
+void ShowFocusRingInEveryWindow() {
+    new RingForEveryWindow();
 }
 
 void CentreOnFirstShow(QWidget& window) {

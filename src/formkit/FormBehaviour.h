@@ -22,5 +22,8 @@ void UnloadOnClose(Forms& forms, QWidget& form);
 // active, from the moment it opens, whether the focus came there by the
 // keyboard, the mouse or the program.
 void ShowFocusRing(QWidget& window);
+// The same ring in every window the program opens from now on, the message
+// boxes included.
+void ShowFocusRingInEveryWindow();
 
 } // namespace aurivane
