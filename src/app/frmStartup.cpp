@@ -90,6 +90,8 @@ void frmStartup::ShowSupportScreen() {
     if (m_nagScreen.isNull())
         m_nagScreen = new frmNagScreen2(m_platform, m_forms, IMGIcon.value(0));
     m_nagScreen->show();
+    // The screen takes the keyboard from the closing main window.
+    m_nagScreen->activateWindow();
 }
 
 void frmStartup::HideStartupForm() {

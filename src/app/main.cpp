@@ -1,4 +1,5 @@
 #include "app/frmStartup.h"
+#include "formkit/FormBehaviour.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
     // the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(AURIVANE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    aurivane::ShowFocusRingInEveryWindow();
 
     aurivane::QtPlatform platform;
     aurivane::Forms forms(platform);

@@ -4,9 +4,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace aurivane {
 
@@ -65,17 +62,6 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         break;
     }
     QLabel::keyPressEvent(event);
-}
-
-void ClickableLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 } // namespace aurivane

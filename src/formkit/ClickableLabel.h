@@ -6,8 +6,8 @@ namespace aurivane {
 
 // A label that acts as a link: a left click (press and release over it)
 // emits clicked() and leaves the keyboard focus where it was. Tab brings
-// the focus to it; it shows a focus frame then, and Enter, Return or Space
-// activate it like a click. Screen readers announce it as a link that can
+// the focus to it (its form's focus ring marks it then), and Enter, Return
+// or Space activate it like a click. Screen readers announce it as a link that can
 // be pressed.
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -21,7 +21,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -127,7 +127,8 @@ QPalette FixedLightPalette() {
     return palette;
 }
 
-void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour) {
+void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour,
+                           int thickness) {
     const QTransform toDevice = painter.deviceTransform();
     bool invertible = false;
     const QTransform toLogical = toDevice.inverted(&invertible);
@@ -141,8 +142,8 @@ void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& 
     const int top = qCeil(device.top() - Slack);
     const int right = qFloor(device.right() + Slack);
     const int bottom = qFloor(device.bottom() + Slack);
-    const int across = qMax(1, qRound(qAbs(toDevice.m11())));
-    const int down = qMax(1, qRound(qAbs(toDevice.m22())));
+    const int across = qMax(1, qRound(qAbs(toDevice.m11()) * thickness));
+    const int down = qMax(1, qRound(qAbs(toDevice.m22()) * thickness));
     if (right - left < 2 * across || bottom - top < 2 * down)
         return;
 

@@ -70,9 +70,11 @@ QPalette FixedLightPalette();
 
 // Draws the outline of `area` (in the painter's logical coordinates) in
 // whole device pixels: all four edges on pixels that lie inside the area,
-// each as thick as one layout pixel rounded to device pixels, at any device
-// pixel ratio (1.25 and 1.5 put a layout pixel's edge inside a device pixel).
-void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour);
+// each as thick as `thickness` layout pixels rounded to device pixels, at
+// any device pixel ratio (1.25 and 1.5 put a layout pixel's edge inside a
+// device pixel).
+void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour,
+                           int thickness = 1);
 
 // Text colour of a widget without touching its background.
 void SetTextColour(QWidget& widget, const QColor& colour);

@@ -15,6 +15,7 @@
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -172,6 +173,7 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     // Closing by the window frame unloads the window, as "E&xit" does.
     UnloadOnClose(m_forms, *this);
     CentreOnFirstShow(*this);
+    ShowFocusRing(*this);
     Form_Load();
     txtName->setFocus();
 }
@@ -385,10 +387,34 @@ void frmMain::BuildReadingPage(QWidget& client) {
 }
 
 void frmMain::BuildTabOrder() {
-    const std::array<QWidget*, 9> order{txtName, cboMonth, cboDate,      cboYear,   cmdNext,
-                                        cmdBack, Label14,  lblFullBrand, lblCobrand};
+    // Page 1 in its own order, then what follows it on screen: the page
+    // in front of the other holds the only stops of the panel (Back on
+    // page 2), the promotion below it, and from the banner at the top back
+    // into the page.
+    const std::array<QWidget*, 9> order{txtName, cboMonth,     cboDate,    cboYear, cmdNext,
+                                        cmdBack, lblFullBrand, lblCobrand, Label14};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    for (QGroupBox* page : fraStep)
+        page->installEventFilter(this);
+    UpdatePageFocus();
+}
+
+void frmMain::UpdatePageFocus() {
+    QWidget* client = centralWidget();
+    const QObjectList& stack = client->children();
+    const bool readingInFront = stack.indexOf(fraStep[1]) > stack.indexOf(fraStep[0]);
+    QGroupBox* front = fraStep.at(readingInFront ? 1 : 0);
+    QGroupBox* covered = fraStep.at(readingInFront ? 0 : 1);
+    // Both pages stay shown; what lies on the covered one cannot be seen,
+    // so it is neither reached with Tab nor announced as showing.
+    for (QWidget* control : front->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->show();
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && covered->isAncestorOf(focus))
+        (readingInFront ? static_cast<QWidget*>(cmdBack) : txtName)->setFocus(Qt::OtherFocusReason);
+    for (QWidget* control : covered->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->hide();
 }
 
 void frmMain::UpdatePromotionFocus() {
@@ -407,6 +433,8 @@ void frmMain::UpdatePromotionFocus() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ZOrderChange && (watched == lblFullBrand || watched == lblCobrand))
         UpdatePromotionFocus();
+    if (event->type() == QEvent::ZOrderChange && (watched == fraStep[0] || watched == fraStep[1]))
+        UpdatePageFocus();
     return QMainWindow::eventFilter(watched, event);
 }
 

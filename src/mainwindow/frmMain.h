@@ -100,6 +100,7 @@ private:
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
     void UpdatePromotionFocus();
+    void UpdatePageFocus();
     // Opens a page of the maker's site, as every link and most menu entries do.
     void OpenPage(WebPageKey key);
 

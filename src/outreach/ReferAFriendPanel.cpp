@@ -80,9 +80,12 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     txtFriendEmail = makeLine("txtFriendEmail", modTellAFriend::FriendEmailPlaceholder(),
                               FormLook::TwipsRect(3600, 720, 3375, 285));
 
-    // The message box lies below the frame's visible part: not seen, but in
-    // the focus order and in the referral.
+    // The message box lies below the frame's visible part. Nobody can see
+    // it, so nobody can type into it: it is no stop of the focus order and
+    // not announced as showing. Its text still goes into the referral.
     txtMessage = new MultiLineTextBox(this);
+    txtMessage->setFocusPolicy(Qt::NoFocus);
+    txtMessage->hide();
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(formFont);
     txtMessage->setPalette(QPalette());
@@ -102,7 +105,6 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     setTabOrder(cmdSubmit, txtEmail);
     setTabOrder(txtEmail, txtFriendEmail);
     setTabOrder(txtFriendEmail, txtFriendName);
-    setTabOrder(txtFriendName, txtMessage);
 }
 
 ReferAFriendPanel::~ReferAFriendPanel() = default;
@@ -126,6 +128,27 @@ void ReferAFriendPanel::cmdSubmit_Click() {
                 modTellAFriend::SubmitReferral(m_platform, window(), m_lastValues))
             m_lastAddress = std::move(*address);
     });
+    // After a refusal the focus goes to the address the message was about,
+    // selected whole, so that what is typed next replaces it.
+    RunStep([&] {
+        if (QLineEdit* box = BoxToCorrect()) {
+            box->setFocus(Qt::TabFocusReason);
+            box->selectAll();
+        }
+    });
+}
+
+QLineEdit* ReferAFriendPanel::BoxToCorrect() const {
+    const modTellAFriend::ReferralValues& v = m_lastValues;
+    if (!modTellAFriend::CheckEmailAddresses(v.SenderEmail, v.FriendEmail))
+        return nullptr;
+    // The same address twice: the friend's is the one to change. Otherwise
+    // the first that lacks an "@" or a ".".
+    const bool senderProper = v.SenderEmail.contains(u'@') && v.SenderEmail.contains(u'.');
+    QLineEdit* box = senderProper || v.SenderEmail == v.FriendEmail ? txtFriendEmail : txtEmail;
+    // A box still showing what it asks for would lose that on taking the
+    // focus, and a refusal leaves every box as it is.
+    return modTellAFriend::TrimSpaces(box->text()) == placeholderOf(box) ? nullptr : box;
 }
 
 QString ReferAFriendPanel::textOf(const QObject* box) const {

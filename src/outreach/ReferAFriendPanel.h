@@ -55,6 +55,9 @@ private:
     QString textOf(const QObject* box) const;
     void setTextOf(QObject* box, const QString& text);
     QString placeholderOf(const QObject* box) const;
+    // The e-mail box holding the user's own text that the message of the
+    // last refused attempt was about; nullptr for any other outcome.
+    QLineEdit* BoxToCorrect() const;
     void GotFocus(QObject* box);
     void LostFocus(QObject* box);
     // True when the keystroke was refused.

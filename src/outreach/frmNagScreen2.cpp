@@ -147,12 +147,14 @@ void frmNagScreen2::buildLayout() {
     lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
     FormLook::ShrinkFontToFit(*lblGoToHome);
 
-    // "E&xit" first, then the link, then the panel in its own order, then
-    // the link to the other programs.
-    setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, Frame2->txtName);
-    setTabOrder(Frame2->txtMessage, lblGoToHome);
+    // "E&xit" first, then the panel in its own order, then the links in
+    // reading order from there: the other programs at the foot of the right
+    // column, and round to the forum's link above "E&xit".
+    setTabOrder(cmdClose, Frame2->txtName);
+    setTabOrder(Frame2->txtFriendName, lblGoToHome);
+    setTabOrder(lblGoToHome, Check1);
     cmdClose->setFocus(Qt::OtherFocusReason);
+    ShowFocusRing(*this);
 }
 
 void frmNagScreen2::Form_Load() {

@@ -29,8 +29,25 @@ private slots:
         // Released over it without a press first: no click either.
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(clicked.count(), 1);
-        QTest::keyClick(&label, Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(clicked.count(), 1);
+    }
+
+    // A link opens with Return, Enter (the keypad's too) or Space alone.
+    void keysOpenALink_data() {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Return") << QKeyCombination(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter") << (Qt::KeypadModifier | Qt::Key_Enter) << 1;
+        QTest::newRow("Space") << QKeyCombination(Qt::Key_Space) << 1;
+        QTest::newRow("Ctrl+Space") << (Qt::ControlModifier | Qt::Key_Space) << 0;
+        QTest::newRow("letter") << QKeyCombination(Qt::Key_A) << 0;
+    }
+    void keysOpenALink() {
+        QFETCH(QKeyCombination, keys);
+        QFETCH(int, clicks);
+        ClickableLabel label;
+        QSignalSpy clicked(&label, &ClickableLabel::clicked);
+        QTest::keyClick(&label, keys.key(), keys.keyboardModifiers());
+        QCOMPARE(clicked.count(), clicks);
     }
 
     void displayedCaption_data() {

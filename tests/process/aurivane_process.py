@@ -34,9 +34,6 @@ MAIN_TITLE = "Aurivane v1.20"
 MESSAGE_TITLE = "Aurivane"
 SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips
 EXIT_BUTTON_CENTRE = (441, 196)  # "E&xit": 6000, 2760, 1245 x 375 twips
-# In the refer-a-friend frame at 120, 3240 twips:
-SUBMIT_BUTTON_CENTRE = (248, 297)  # "Refer A Friend &Now": 1920, 1080, 3375 x 285
-EMAIL_BOX_CENTRE = (360, 249)  # txtEmail: 3600, 360, 3375 x 285
 FAKE_TODAY = datetime.date(2030, 1, 10)
 
 
@@ -634,29 +631,57 @@ def box_above_support_screen(display, wm, app, support, action):
     display.xdotool("windowfocus", "--sync", str(box))
     display.xdotool("key", "--clearmodifiers", "Return")
     wait_for("the box to close", lambda: not display.windows(app.pid, MESSAGE_TITLE))
+    keyboard_on(display, support)
+
+
+def keyboard_on(display, window):
+    wait_for("the keyboard on window %d" % window,
+             lambda: display.xdotool("getwindowfocus").strip() == str(window))
+    time.sleep(0.5)  # for the program to take in that it has it
+
+
+def keyboard(display, *steps):
+    """Types each step, or presses its keys when it starts with "@"."""
+    for step in steps:
+        if step.startswith("@"):
+            display.xdotool("key", "--clearmodifiers", "--delay", "60", *step[1:].split())
+        else:
+            display.xdotool("type", "--delay", "60", step)
 
 
 def support_screen_messages_on_top(world, display):
+    """By the keyboard alone, nothing out of sight touched: a reading, the
+    links of its page, the support screen's messages above it, a referral."""
     wm = WindowManager(world, display)
     app = world.start()
-    display.close_window(main_window(display, app))
+    keyboard_on(display, main_window(display, app))
+    # "Maya", 1 March; the reading page's first stop is "&Back", then the
+    # promotion in front, and backwards from there round to the banner.
+    keyboard(display, "Maya", "@Tab Down Down Tab Tab Tab space Tab Return shift+Tab shift+Tab "
+             "Return alt+f x")
+    wait_for("the links of the reading page", lambda: sorted(
+        a.split("=")[-1] for a in world.opened()) in (["fully-branded", "home-page"],
+                                                      ["co-brand", "home-page"]))
     support = wait_for("the support screen", lambda: [
         w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0]
     wait_for("the support screen kept above", lambda: wm.keeps_above(support))
-    # An untouched panel: "Please Enter Proper Email Address".
-    box_above_support_screen(display, wm, app, support,
-                             lambda: display.click(support, *SUBMIT_BUTTON_CENTRE))
+    keyboard_on(display, support)
+    keyboard(display, "@Tab", "Bob")
+    # Untouched addresses: "Please Enter Proper Email Address".
+    box_above_support_screen(display, wm, app, support, lambda: keyboard(display, "@alt+n"))
     # A space typed into an e-mail box: "Email Address Cannot Contain Space".
-    before_click = wm.screenshot(support)[1]
-    display.click(support, *EMAIL_BOX_CENTRE)
-    wait_for("the e-mail box emptied", lambda: wm.screenshot(support)[1] != before_click)
-    box_above_support_screen(display, wm, app, support,
-                             lambda: display.xdotool("key", "--clearmodifiers", "space"))
+    keyboard(display, "@Tab Tab")
+    box_above_support_screen(display, wm, app, support, lambda: keyboard(display, "@space"))
     check(wm.keeps_above(support), "the support screen is no longer kept above")
-    # The screen reacts again: its "E&xit" ends the program.
-    display.click(support, *EXIT_BUTTON_CENTRE)
+    # An address without a dot: its message hands the focus back to it.
+    keyboard(display, "bob@example", "@Tab", "ann@example.org")
+    box_above_support_screen(display, wm, app, support, lambda: keyboard(display, "@alt+n"))
+    keyboard(display, "bob@example.org", "@Tab Tab", "Ann", "@Tab", "HIDDEN", "@alt+n")
+    wait_for("the referral %r" % world.opened(), lambda: len(world.opened()) == 3)
+    check("&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann&taf5=ann%40"
+          in world.opened()[2], "sent %r" % world.opened()[2])
+    keyboard(display, "@alt+x")  # "E&xit" ends the program
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
-    check(world.opened() == [], "opened %r" % world.opened())
 
 
 # --- in a Wayland session (weston) ---------------------------------------------

@@ -3,6 +3,7 @@
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -29,6 +30,18 @@ template <typename Form> bool ShowActive(Form* form) {
     form->show();
     form->activateWindow();
     return QTest::qWaitForWindowActive(form);
+}
+
+// A screen reader's press on a link; false when `control` is announced as
+// no link or offers nothing to press.
+inline bool PressLink(QObject* control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    const QString press = QAccessibleActionInterface::pressAction();
+    if (accessible->role() != QAccessible::Link ||
+        !accessible->actionInterface()->actionNames().contains(press))
+        return false;
+    accessible->actionInterface()->doAction(press);
+    return true;
 }
 
 // Where the fake platform keeps the date of the last update reminder: the
