@@ -35,14 +35,6 @@ namespace {
 
 using Texts = QMap<QString, QString>;
 
-// What a caption shows: "&" only marks the access key, "&&" is one "&".
-QString Shown(QString caption) {
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(u'&');
-    caption.replace(u'\x01', u'&');
-    return caption;
-}
-
 QString MenuEntries(const QWidget* menu) {
     QStringList entries;
     for (const QAction* action : menu->actions())
@@ -77,8 +69,10 @@ void Collect(QWidget* widget, Texts& texts) {
         shown = label->text();
         add("text", shown);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        add("text", button->text());
-        shown = Shown(button->text());
+        // A button is heard without the access key's marker.
+        shown = button->text();
+        add("text", shown);
+        shown.remove(u'&');
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         shown = frame->title();
         add("title", shown);
@@ -105,7 +99,7 @@ void Collect(QWidget* widget, Texts& texts) {
     // also give as their description.
     const QString heard = accessible->text(QAccessible::Name);
     const QString description = accessible->text(QAccessible::Description);
-    if (heard != shown && heard != Shown(shown) && heard != description)
+    if (heard != shown && heard != description)
         add("name", heard);
     add("description", description);
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {

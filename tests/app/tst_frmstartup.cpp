@@ -53,7 +53,9 @@ private slots:
         bool asked = false;
         platform.onMessage = [&](const FakePlatform::Message& message) {
             asked = true;
-            QCOMPARE(message.text, modHelp::UpdateQuestion());
+            QCOMPARE(message.text,
+                     QStringLiteral("There maybe an update to this software "
+                                    "available\rDo you want to check for an update?"));
             QCOMPARE(platform.instanceChecks, 1);
             QCOMPARE(platform.seedCount, 1);
             QVERIFY(mainWindows().isEmpty());

@@ -12,6 +12,9 @@
 
 // Helpers that several suites share.
 
+// The product's own address on the maker's site this build was made for.
+inline const QString ProductAddress = QStringLiteral(AURIVANE_TEST_SITE "/aurivane/");
+
 // Shows a form, activates it and waits until it is the active window.
 template <typename Form> bool ShowActive(Form* form) {
     form->show();
