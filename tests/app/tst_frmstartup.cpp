@@ -53,9 +53,7 @@ private slots:
         bool asked = false;
         platform.onMessage = [&](const FakePlatform::Message& message) {
             asked = true;
-            QCOMPARE(message.text,
-                     QStringLiteral("There maybe an update to this software "
-                                    "available\rDo you want to check for an update?"));
+            QCOMPARE(message.buttons, MessageButtons::YesNo); // the reminder's question
             QCOMPARE(platform.instanceChecks, 1);
             QCOMPARE(platform.seedCount, 1);
             QVERIFY(mainWindows().isEmpty());

@@ -117,16 +117,9 @@ private slots:
     }
 
     void look_data() {
-        const QColor link(103, 203, 255), green(73, 240, 60);
         AddLookColumns();
         AddLook("frmAbout", "Verdana 8.25", QColor(255, 192, 192), QColor(64, 0, 0));
-        AddLook("Label2", "Verdana 14.25 bold", link);
-        AddLook("Label1", "Verdana 8.25", green);
-        AddLook("lblHomePage", "Verdana 8.25 underline", link);
-        AddLook("Label3", "Verdana 8.25 bold", green);
-        AddLook("lblCoBrand", "Verdana 8.25 underline", link);
-        AddLook("cmdOK", "Verdana 8.25", {});
-        AddLook("Line2", "", {}, link);
+        AddLook("Label2", "Verdana 14.25 bold", QColor(103, 203, 255));
     }
     void look() {
         Fixture f;

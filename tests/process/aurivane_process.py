@@ -276,17 +276,13 @@ class World:
 # (each code 85 up): the name "Duration" and the digits and slash of a date.
 PLAIN = "Duration0123456789/"
 STORED = "\x99\xca\xc7\xb6\xc9\xbe\xc4\xc3\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x84"
+# The name as the settings file spells it: each character outside ASCII as %XX.
+STORED_NAME = "%99%CA%C7%B6%C9%BE%C4%C3"
 
 
 def shift(text, by):
     """`text` stored (by 85) or read back (by -85); other characters stay."""
     return text.translate(str.maketrans(*((PLAIN, STORED) if by > 0 else (STORED, PLAIN))))
-
-
-def ini_key(text):
-    # QSettings writes a key character outside plain ASCII as %XX.
-    return "".join(ch if ch.isascii() and (ch.isalnum() or ch in "-_.")
-                   else "%%%02X" % ord(ch) for ch in text)
 
 
 def faketime_library():
@@ -305,25 +301,22 @@ def read_duration(world, program_name="aurivane"):
         # which splitlines() and strip() take for a line break and a blank.
         lines = f.read().split("\n")
     check("[Settings]" in lines, "no [Settings] section in " + repr(lines))
-    wanted = ini_key(shift("Duration", 85))
     for line in lines:
         name, sep, value = line.partition("=")
-        if sep and name == wanted:
+        if sep and name == STORED_NAME:
             return shift(value, -85)
     return None
 
 
 def write_duration(world, plain):
-    os.makedirs(os.path.dirname(world.settings_file), exist_ok=True)
-    with open(world.settings_file, "w", encoding="utf-8") as f:
-        f.write("[Settings]\n%s=%s\n" % (ini_key(shift("Duration", 85)), shift(plain, 85)))
+    write_stored_duration(world, shift(plain, 85))
 
 
 def write_stored_duration(world, stored):
     """Writes the stored (already shifted) form of "Duration" as it is."""
     os.makedirs(os.path.dirname(world.settings_file), exist_ok=True)
     with open(world.settings_file, "w", encoding="utf-8") as f:
-        f.write("[Settings]\n%s=%s\n" % (ini_key(shift("Duration", 85)), stored))
+        f.write("[Settings]\n%s=%s\n" % (STORED_NAME, stored))
 
 
 def short_date(day):

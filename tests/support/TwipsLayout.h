@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
@@ -61,23 +62,18 @@ inline void CompareWithLookRow(const QWidget& form) {
     const auto* widget = form.objectName() == control ? &form : form.findChild<QWidget*>(control);
     QVERIFY2(widget != nullptr, qPrintable(control));
     const QFont font = widget->font();
-    QStringList seen{font.family(), QString::number(font.pointSizeF())};
-    seen << (font.bold() ? QStringList{QStringLiteral("bold")} : QStringList{})
-         << (font.underline() ? QStringList{QStringLiteral("underline")} : QStringList{});
-    if (!face.isEmpty())
-        QCOMPARE(seen.join(u' '), face);
+    const QString seen = QStringLiteral("%1 %2%3%4")
+                             .arg(font.family())
+                             .arg(font.pointSizeF())
+                             .arg(font.bold() ? " bold" : "", font.underline() ? " underline" : "");
     const bool button = qobject_cast<const QPushButton*>(widget) != nullptr;
     const bool box =
         qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
-    const QPalette& palette = widget->palette();
-    if (text.isValid())
-        QCOMPARE(palette.color(button ? QPalette::ButtonText
-                                      : (box ? QPalette::Text : QPalette::WindowText)),
-                 text);
-    if (back.isValid())
-        QCOMPARE(
-            palette.color(button ? QPalette::Button : (box ? QPalette::Base : QPalette::Window)),
-            back);
+    const auto fore = button ? QPalette::ButtonText : (box ? QPalette::Text : QPalette::WindowText);
+    const auto ground = button ? QPalette::Button : (box ? QPalette::Base : QPalette::Window);
+    QCOMPARE(face.isEmpty() ? face : seen, face);
+    QCOMPARE(text.isValid() ? widget->palette().color(fore) : text, text);
+    QCOMPARE(back.isValid() ? widget->palette().color(ground) : back, back);
 }
 
 // A window opens centred on its screen, give or take its frame's pixels.

@@ -32,7 +32,8 @@ import zipfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "process"))
 from aurivane_process import (  # noqa: E402
-    Display, Failure, check, cleared_variables, fake_opener, read_opened, shift, wait_for,
+    Display, Failure, check, cleared_variables, fake_opener, read_opened, shift, short_date,
+    wait_for,
     with_changes)
 
 WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
@@ -166,11 +167,6 @@ class Wine:
                 process.kill()
         subprocess.run(["wineserver", "-k"], env=self.environment(), timeout=WAIT,
                        check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-
-def short_date(day):
-    # en-US short date, with the four-digit year the program always writes.
-    return "%d/%d/%d" % (day.month, day.day, day.year)
 
 
 # --- the program's windows ----------------------------------------------------
