@@ -109,6 +109,7 @@ def main():
     kinds = [options.only] if options.only else ["text", "boundary", "delete", "number"]
 
     results = []
+    tried = set()
     attempts = 0
     while len(results) < options.count and attempts < options.count * 10:
         attempts += 1
@@ -120,6 +121,10 @@ def main():
         if not places:
             continue
         i, start, end, replacement = rng.choice(places)
+        # A place drawn again is drawn anew: every mutant counts once.
+        if (path, i, start, replacement) in tried:
+            continue
+        tried.add((path, i, start, replacement))
         original = lines[i]
         lines[i] = original[:start] + replacement + original[end:]
         where = "%s:%d" % (os.path.relpath(path, ROOT), i + 1)
@@ -135,8 +140,9 @@ def main():
                 caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
                               "-R", "^process_"], 900) != 0
             results.append((kind, where, original.strip(), lines[i].strip(), caught))
-            print("%-8s %-8s %s (%.0f s)" % (kind, "caught" if caught else "SURVIVED", where,
-                                             time.monotonic() - started), flush=True)
+            print("%-8s %-8s %s (%.0f s)\n  - %s\n  + %s" % (
+                kind, "caught" if caught else "SURVIVED", where, time.monotonic() - started,
+                original.strip(), lines[i].strip()), flush=True)
         finally:
             with open(path, "w", encoding="utf-8") as source:
                 source.writelines(original if n == i else line for n, line in enumerate(lines))
