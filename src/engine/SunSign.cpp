@@ -71,22 +71,6 @@ const QStringList& MonthNames() {
     return names;
 }
 
-const QStringList& SunSignNames() {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const SignRow& row : signRows)
-            list << QString::fromUtf16(row.sign);
-        return list;
-    }();
-    return names;
-}
-
-int SignThreshold(int month) {
-    if (month < 0 || month >= static_cast<int>(monthRules.size()))
-        return 0;
-    return monthRules[static_cast<std::size_t>(month)].threshold;
-}
-
 QString SunSignForDate(int dayNumber, QStringView monthName) {
     const int month = monthIndex(monthName);
     if (month < 0)

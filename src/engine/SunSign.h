@@ -11,14 +11,6 @@ namespace aurivane {
 // The twelve months as the date list offers them, January first.
 const QStringList& MonthNames();
 
-// The twelve Western sun signs, Aries first: the order in which a sign is
-// looked up when it is mapped to its chakra.
-const QStringList& SunSignNames();
-
-// The first day of `month` (0 = January) that belongs to the later of the
-// month's two signs.
-int SignThreshold(int month);
-
 // The sun sign of a day (1 to 31) of a month given by its English name.
 // An unknown month name yields an empty text.
 QString SunSignForDate(int dayNumber, QStringView monthName);

@@ -35,14 +35,6 @@ namespace {
 
 using Texts = QMap<QString, QString>;
 
-// What a caption shows: "&" only marks the access key, "&&" is one "&".
-QString Shown(QString caption) {
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(u'&');
-    caption.replace(u'\x01', u'&');
-    return caption;
-}
-
 QString MenuEntries(const QWidget* menu) {
     QStringList entries;
     for (const QAction* action : menu->actions())
@@ -77,8 +69,10 @@ void Collect(QWidget* widget, Texts& texts) {
         shown = label->text();
         add("text", shown);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        add("text", button->text());
-        shown = Shown(button->text());
+        // A button is heard without the access key's marker.
+        shown = button->text();
+        add("text", shown);
+        shown.remove(u'&');
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         shown = frame->title();
         add("title", shown);
@@ -105,7 +99,7 @@ void Collect(QWidget* widget, Texts& texts) {
     // also give as their description.
     const QString heard = accessible->text(QAccessible::Name);
     const QString description = accessible->text(QAccessible::Description);
-    if (heard != shown && heard != Shown(shown) && heard != description)
+    if (heard != shown && heard != description)
         add("name", heard);
     add("description", description);
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {
@@ -163,7 +157,7 @@ const QString Caption = QStringLiteral("Aurivane v1.20");
 
 // The main window right after start, before any reading.
 Texts MainWindowTexts() {
-    return {
+    Texts texts{
         {"frmMain title", Caption},
         {"menuBar entries", "&File|&Help|&Donate|Make Money &Online"},
         {"mnuFile entries", "E&xit"},
@@ -203,44 +197,29 @@ Texts MainWindowTexts() {
         {"cboYear description", "Year of birth"},
         {"cmdNext text", "&Get My Aurivane Reading"},
         {"cmdNext keys", "Press=Alt+G"},
-        {"picDisp(0) name", "Crown Chakra"},
-        {"picDisp(1) name", "Third Eye Chakra"},
-        {"picDisp(2) name", "Throat Chakra"},
-        {"picDisp(3) name", "Heart Chakra"},
-        {"picDisp(4) name", "Navel Chakra"},
-        {"picDisp(5) name", "Sacral Chakra"},
-        {"picDisp(6) name", "Root Chakra"},
         // Page 2, its captions; the values are the catalogue's, filled by a
         // reading (the reading tests compare them).
         {"fraStep(1) title", "Astro Chakra Details"},
-        {"lblLabel(2) text", "Sun Sign"},
-        {"lblLabel(3) text", "Ruling Planet"},
-        {"lblLabel(4) text", "Chakra Name"},
-        {"lblLabel(5) text", "Description"},
-        {"lblLabel(6) text", "Symbol"},
-        {"lblLabel(7) text", "Sanskrit Name"},
-        {"lblLabel(8) text", "Keyword"},
-        {"lblLabel(9) text", "Color"},
-        {"lblLabel(10) text", "Open"},
-        {"lblLabel(11) text", "Overactive"},
-        {"lblLabel(12) text", "Underactive"},
-        {"lblResult(0) name", "Sun Sign"},
-        {"lblResult(1) name", "Ruling Planet"},
-        {"lblResult(2) name", "Chakra Name"},
-        {"lblResult(3) name", "Description"},
-        {"lblResult(4) name", "Symbol"},
-        {"lblResult(5) name", "Sanskrit Name"},
-        {"lblResult(6) name", "Keyword"},
-        {"lblResult(7) name", "Color"},
-        {"lblResult(8) name", "Open"},
-        {"lblResult(9) name", "Overactive"},
-        {"lblResult(10) name", "Underactive"},
         {"picChakra name", "Chakra picture"},
         // The outline has no text; Qt names it after the frame it lies in.
         {"Shape1 name", "Astro Chakra Details"},
         {"cmdBack text", "&Back"},
         {"cmdBack keys", "Press=Alt+B"},
     };
+    const char* const chakras[] = {"Crown", "Third Eye", "Throat", "Heart",
+                                   "Navel", "Sacral",    "Root"};
+    for (int k = 0; k < 7; ++k)
+        texts.insert(QStringLiteral("picDisp(%1) name").arg(k),
+                     chakras[k] + QStringLiteral(" Chakra"));
+    // The result page's captions, each value named after the caption beside it.
+    const char* const captions[] = {"Sun Sign", "Ruling Planet", "Chakra Name", "Description",
+                                    "Symbol",   "Sanskrit Name", "Keyword",     "Color",
+                                    "Open",     "Overactive",    "Underactive"};
+    for (int i = 0; i < 11; ++i) {
+        texts.insert(QStringLiteral("lblLabel(%1) text").arg(i + 2), captions[i]);
+        texts.insert(QStringLiteral("lblResult(%1) name").arg(i), captions[i]);
+    }
+    return texts;
 }
 
 Texts AboutBoxTexts() {

@@ -53,7 +53,7 @@ private slots:
         bool asked = false;
         platform.onMessage = [&](const FakePlatform::Message& message) {
             asked = true;
-            QCOMPARE(message.text, modHelp::UpdateQuestion());
+            QCOMPARE(message.buttons, MessageButtons::YesNo); // the reminder's question
             QCOMPARE(platform.instanceChecks, 1);
             QCOMPARE(platform.seedCount, 1);
             QVERIFY(mainWindows().isEmpty());

@@ -42,6 +42,7 @@ private slots:
         QVERIFY(f.about->cmdOK->isDefault());
         QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
+        QVERIFY(IsCentred(*f.about));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
     }
 
@@ -117,34 +118,14 @@ private slots:
         CompareWithLayoutRow(*f.about);
     }
 
-    void fixedTexts_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Label2") << "Label2"
-                                << "Aurivane v1.20";
-        QTest::newRow("Label1")
-            << "Label1"
-            << "Aurivane is a different and advanced zodiac software which relates the two "
-               "different worlds of astrology and chakras. This software generates the Chakra "
-               "that influences you the most based on your date of birth. The calculation is "
-               "done according to the Western Sun Sign. All rights to this software are held "
-               "by Quillmoor.";
-        QTest::newRow("lblHomePage") << "lblHomePage"
-                                     << "Click here to visit Quillmoor";
-        QTest::newRow("Label3") << "Label3"
-                                << "Home Business Opportunity. Start your own Internet business "
-                                   "and make money online. Get this software fully branded for "
-                                   "your website.";
-        QTest::newRow("lblCoBrand") << "lblCoBrand"
-                                    << "Click here for more details.";
-        QTest::newRow("cmdOK") << "cmdOK"
-                               << "OK";
+    void look_data() {
+        AddLookColumns();
+        AddLook("frmAbout", "Verdana 8.25", QColor(255, 192, 192), QColor(64, 0, 0));
+        AddLook("Label2", "Verdana 14.25 bold", QColor(103, 203, 255));
     }
-    void fixedTexts() {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
+    void look() {
         Fixture f;
-        QCOMPARE(f.about->findChild<QWidget*>(control)->property("text").toString(), text);
+        CompareWithLookRow(*f.about);
     }
 
     void textsFitTheirBoxes() {

@@ -1,7 +1,5 @@
 #include "engine/ChakraTexts.h"
 #include "formkit/ClickableLabel.h"
-#include "formkit/FormLook.h"
-#include "mainwindow/ChakraPictures.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
@@ -107,24 +105,9 @@ private slots:
         f.window->cmdNext->click();
         QVERIFY(f.platform.messages.isEmpty());
         QCOMPARE(f.frontPage(), 1);
-        QCOMPARE(f.window->lblResult[0]->text(), QStringLiteral("Capricorn"));
-        QCOMPARE(f.window->lblResult[1]->text(), QStringLiteral("Saturn"));
+        QCOMPARE(f.window->Reading(),
+                 (ChakraReading{"1", "January", "1900", "Capricorn", "Saturn", "Root Chakra", 6}));
         QCOMPARE(f.window->lblResult[2]->text(), QStringLiteral("Root Chakra - Muladhara"));
-        QCOMPARE(f.window->Reading().Day, QStringLiteral("1"));
-        QCOMPARE(f.window->Reading().Month, QStringLiteral("January"));
-        QCOMPARE(f.window->Reading().Year, QStringLiteral("1900"));
-    }
-
-    void listsHoldTheirEntries() {
-        Fixture f;
-        QCOMPARE(f.window->cboMonth->count(), 12);
-        QCOMPARE(f.window->cboMonth->itemText(11), QStringLiteral("December"));
-        QCOMPARE(f.window->cboDate->count(), 31);
-        QCOMPARE(f.window->cboDate->itemText(8), QStringLiteral("9"));
-        QCOMPARE(f.window->cboYear->count(), 151);
-        QCOMPARE(f.window->cboYear->itemText(150), QStringLiteral("2050"));
-        QVERIFY(!f.window->cboMonth->isEditable());
-        QCOMPARE(f.window->cboMonth->currentText(), QStringLiteral("January"));
     }
 
     void validation_data() {
@@ -269,12 +252,6 @@ private slots:
                                << "Jupiter" << 5 << square;
         QTest::newRow("19 Jan") << 1 << 19 << "Capricorn"
                                 << "Saturn" << 6 << square;
-        QTest::newRow("20 Jan") << 1 << 20 << "Aquarius"
-                                << "Uranus and Saturn" << 6 << square;
-        QTest::newRow("19 Feb") << 2 << 19 << "Pisces"
-                                << "Neptune and Jupiter" << 5 << square;
-        QTest::newRow("21 Oct") << 10 << 21 << "Scorpio"
-                                << "Pluto and Mars" << 4 << square;
     }
     void readings() {
         QFETCH(int, month);
@@ -303,51 +280,73 @@ private slots:
         QCOMPARE(f.window->lblResult[7]->accessibleName(), QStringLiteral("Color, ") + text(6));
 
         QCOMPARE(f.window->picChakra->size(), pictureSize);
-        QCOMPARE(Normalised(f.window->picChakra->pixmap()),
-                 Normalised(QPixmap(QStringLiteral(":/pictures/") + text(10))));
+        if (f.window->devicePixelRatioF() == 1.0) // enlarged, it shows the sharper picture
+            QCOMPARE(Normalised(f.window->picChakra->pixmap()),
+                     Normalised(QPixmap(QStringLiteral(":/pictures/") + text(10))));
+
+        // The texts fit their boxes: wrapped ones within width and height,
+        // one-line ones within the page.
+        QGroupBox* page = f.window->fraStep[1];
+        for (QLabel* value : f.window->lblResult) {
+            QVERIFY(!value->text().isEmpty());
+            const QFontMetrics metrics(value->font());
+            if (value->wordWrap()) {
+                QVERIFY2(WrappedTextFits(*value),
+                         qPrintable(value->objectName() + u' ' + value->text()));
+            } else {
+                QVERIFY2(value->width() >= metrics.horizontalAdvance(value->text()),
+                         qPrintable(value->text()));
+                QCOMPARE(value->height(), value->sizeHint().height());
+            }
+            QVERIFY2(value->geometry().right() < page->width() - 2, qPrintable(value->text()));
+        }
+        // Captions end before their values begin.
+        for (std::size_t i = 0; i < f.window->lblResult.size(); ++i) {
+            QLabel* caption = f.window->lblLabel.at(i + 2);
+            QLabel* value = f.window->lblResult.at(i);
+            QVERIFY2(caption->geometry().right() < value->x(), qPrintable(caption->text()));
+        }
     }
 
-    void captionsOfTheResultPage() {
+    // Crown, then Root, then Crown again: the second Crown reading looks
+    // exactly like the first.
+    void aReadingLeavesNoTraceInTheNextOne() {
         Fixture f;
-        QStringList captions;
-        for (int i = 2; i <= 12; ++i)
-            captions << f.window->lblLabel.at(static_cast<std::size_t>(i))->text();
-        QCOMPARE(captions, (QStringList{"Sun Sign", "Ruling Planet", "Chakra Name", "Description",
-                                        "Symbol", "Sanskrit Name", "Keyword", "Color", "Open",
-                                        "Overactive", "Underactive"}));
-    }
-
-    void aCrownReadingLeavesNoTraceInTheNextOne() {
-        Fixture f;
-        f.pick(QStringLiteral("Ann"), 7, 21, 1984);
-        f.window->cmdNext->click();
-        QCOMPARE(f.window->picChakra->size(), QSize(40, 30));
-        const QStringList crown = f.resultTexts();
-
-        f.window->cmdBack->click();
-        f.pick(QStringLiteral("Ann"), 1, 1, 1984);
-        f.window->cmdNext->click();
-        const QStringList root = f.resultTexts();
-        for (qsizetype i = 0; i < root.size(); ++i)
+        const auto read = [&f](int month, int day) {
+            f.window->cmdBack->click();
+            f.pick(QStringLiteral("Ann"), month, day, 1984);
+            f.window->cmdNext->click();
+            QStringList seen = f.resultTexts();
+            for (QLabel* value : f.window->lblResult)
+                seen << value->font().toString();
+            return seen;
+        };
+        const QStringList crown = read(7, 21);
+        // Narrower boxes stand in for a wider face, in which Root's long
+        // texts have to shrink to fit.
+        for (QLabel* value : f.window->lblResult)
+            value->setContentsMargins(0, 0, value->width() / 3, 0);
+        const QStringList root = read(1, 1);
+        for (QLabel* value : f.window->lblResult)
+            value->setContentsMargins(0, 0, 0, 0);
+        for (qsizetype i = 0; i < 11; ++i)
             QVERIFY2(root.at(i) != crown.at(i), qPrintable(root.at(i)));
+        QVERIFY(root.mid(11) != crown.mid(11));
         QCOMPARE(f.window->picChakra->size(), QSize(40, 40));
-        QCOMPARE(Normalised(f.window->picChakra->pixmap()), Normalised(ChakraPictures::Picture(6)));
-        // The name line stays one line however long the previous one was.
-        const int advance = f.window->lblResult[2]->fontMetrics().horizontalAdvance(root.at(2));
+        QCOMPARE(read(7, 21), crown);
+        QCOMPARE(f.window->picChakra->size(), QSize(40, 30));
+        // The name line is as wide as its text, however wide it was before.
+        const int advance = f.window->lblResult[2]->fontMetrics().horizontalAdvance(crown.at(2));
         QVERIFY(f.window->lblResult[2]->width() >= advance);
         QVERIFY(f.window->lblResult[2]->width() <= advance + 2);
     }
 
     void decorationShowsTheSevenPictures() {
         Fixture f;
-        const int bottom = f.window->picDisp[0]->geometry().bottom();
-        for (int k = 0; k < 7; ++k) {
-            QLabel* picture = f.window->picDisp.at(static_cast<std::size_t>(k));
-            QCOMPARE(Normalised(picture->pixmap()), Normalised(ChakraPictures::Picture(k)));
-            QCOMPARE(picture->geometry().bottom(), bottom);
-            if (k > 0)
-                QVERIFY(picture->x() > f.window->picDisp.at(static_cast<std::size_t>(k - 1))->x());
-        }
+        for (std::size_t k = 0; k < 7; ++k)
+            QCOMPARE(
+                Normalised(f.window->picDisp.at(k)->pixmap()),
+                Normalised(QPixmap(QStringLiteral(":/pictures/") + ExpectedChakraTexts[k][10])));
     }
 
     // --- menus and links -------------------------------------------------
@@ -432,13 +431,6 @@ private slots:
         QCOMPARE(f.platform.openedAddresses, QStringList{address});
     }
 
-    void cobrandTextShowsOneAmpersand() {
-        Fixture f;
-        QCOMPARE(f.window->lblCobrand->text(),
-                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                "traffic to your site. Put your site's name &  link here. See "
-                                "\"Help\" for details.    Click Here for more info on "
-                                "co-branding."));
     }
 
     void accessKeysPressTheButtons() {
@@ -559,6 +551,13 @@ private slots:
         AddPlace("cboDate", 5569, 2760, 615, 315);
         AddPlace("cboYear", 6289, 2760, 1095, 315);
         AddPlace("cmdNext", 2970, 3600, 3960, 400);
+        AddPlace("picDisp(0)", 1170, 5250 - 450, 600, 450);
+        AddPlace("picDisp(1)", 2250, 5250 - 525, 600, 525);
+        AddPlace("picDisp(2)", 3330, 5250 - 600, 600, 600);
+        AddPlace("picDisp(3)", 4410, 5250 - 600, 600, 600);
+        AddPlace("picDisp(4)", 5490, 5250 - 600, 600, 600);
+        AddPlace("picDisp(5)", 6690, 5250 - 600, 600, 600);
+        AddPlace("picDisp(6)", 8130, 5250 - 600, 600, 600);
         AddPlace("fraStep(1)", 50, 480, 9800, 5500);
         AddPlace("picChakra", 240, 400);
         AddPlace("cmdBack", 8480, 500, 1000, 400);
@@ -592,14 +591,33 @@ private slots:
         CompareWithLayoutRow(*f.window);
     }
 
+    void look_data() {
+        const QColor gold(255, 180, 4), lightBlue(108, 177, 253), green(73, 240, 60);
+        AddLookColumns();
+        AddLook("client", "Verdana 8.25", gold, QColor(64, 0, 0));
+        AddLook("fraStep(0)", "Verdana 9 bold", lightBlue, QColor(64, 0, 0));
+        AddLook("lblLabel(13)", "Verdana 9.75 bold", gold);
+        AddLook("lblLabel(0)", "Verdana 8.25 bold", lightBlue);
+        AddLook("txtName", "", green, QColor(128, 64, 64));
+        AddLook("cmdNext", "Verdana 8.25 bold", {}, lightBlue);
+        AddLook("lblResult(0)", "Verdana 8.25", green);
+        AddLook("lblResult(2)", "Verdana 9 bold", QColor(0, 255, 255));
+        AddLook("lblFullBrand", "Verdana 8.25 bold underline", QColor(206, 157, 219));
+    }
+    void look() {
+        Fixture f;
+        CompareWithLookRow(*f.window);
+    }
+
     void windowHasItsFixedSize() {
         Fixture f;
+        QVERIFY(f.ready());
+        QVERIFY(IsCentred(*f.window));
         QCOMPARE(f.window->centralWidget()->size(), QSize(660, 445));
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
         QVERIFY(f.window->fraStep[0]->isVisible() && f.window->fraStep[1]->isVisible());
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Aurivane v1.20"));
-        QCOMPARE(f.window->centralWidget()->font(), FormLook::Verdana(8.25));
         QVERIFY(!f.window->cmdNext->autoDefault() && !f.window->cmdBack->autoDefault());
+        QVERIFY(!f.window->cboMonth->isEditable());
     }
 
     // The gold outline around the reading keeps all four edges, each one
@@ -627,7 +645,7 @@ private slots:
         const QRectF area(QPointF(outline->mapTo(f.window.data(), QPoint(0, 0))) * ratio,
                           QSizeF(outline->size()) * ratio);
         const int thickness = std::max(1, qRound(ratio));
-        const QRgb gold = FormLook::Gold.rgb();
+        const QRgb gold = qRgb(255, 180, 4);
         // Gold runs met crossing the outline from one side to the other,
         // as (first pixel, length).
         const auto runs = [&shot, gold](QPoint from, QPoint step, int count) {
@@ -668,48 +686,6 @@ private slots:
             QVERIFY2(down - (vertical.last().first + thickness) <= 3 &&
                          across - (horizontal.last().first + thickness) <= 3,
                      detail.constData());
-        }
-    }
-
-    // Every reading's texts fit their boxes: wrapped ones within width and
-    // height, one-line ones within the page.
-    void nothingIsCutOff_data() {
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::newRow("Crown") << 7 << 21;
-        QTest::newRow("Third Eye") << 7 << 1;
-        QTest::newRow("Throat") << 6 << 1;
-        QTest::newRow("Heart") << 5 << 1;
-        QTest::newRow("Navel") << 4 << 1;
-        QTest::newRow("Sacral") << 12 << 1;
-        QTest::newRow("Root") << 1 << 1;
-    }
-    void nothingIsCutOff() {
-        QFETCH(int, month);
-        QFETCH(int, day);
-        Fixture f;
-        f.pick(QStringLiteral("Ann"), month, day, 1984);
-        f.window->cmdNext->click();
-
-        QGroupBox* page = f.window->fraStep[1];
-        for (QLabel* value : f.window->lblResult) {
-            QVERIFY(!value->text().isEmpty());
-            const QFontMetrics metrics(value->font());
-            if (value->wordWrap()) {
-                QVERIFY2(WrappedTextFits(*value),
-                         qPrintable(value->objectName() + u' ' + value->text()));
-            } else {
-                QVERIFY2(value->width() >= metrics.horizontalAdvance(value->text()),
-                         qPrintable(value->text()));
-                QCOMPARE(value->height(), value->sizeHint().height());
-            }
-            QVERIFY2(value->geometry().right() < page->width() - 2, qPrintable(value->text()));
-        }
-        // Captions end before their values begin.
-        for (std::size_t i = 0; i < f.window->lblResult.size(); ++i) {
-            QLabel* caption = f.window->lblLabel.at(i + 2);
-            QLabel* value = f.window->lblResult.at(i);
-            QVERIFY2(caption->geometry().right() < value->x(), qPrintable(caption->text()));
         }
     }
 

@@ -95,9 +95,23 @@ private slots:
         CompareWithLayoutRow(*f.screen);
     }
 
+    void look_data() {
+        AddLookColumns();
+        AddLook("frmNagScreen2", "", {}, QColor(255, 255, 255));
+        AddLook("lblNagScreen2Caption", "MS Sans Serif 18", {});
+        AddLook("Check1", "Verdana 14.25", QColor(0, 0, 192));
+        AddLook("Frame2", "Verdana 9.75 bold", QColor(255, 255, 255), QColor(0, 0, 128));
+        AddLook("lblGoToHome", "", QColor(255, 255, 0));
+    }
+    void look() {
+        Fixture f;
+        CompareWithLookRow(*f.screen);
+    }
+
     void loadsWithBorrowedIconOnTop() {
         Fixture f;
-        QCOMPARE(f.screen->lblNagScreen2Caption->font().pointSizeF(), 18.0);
+        QVERIFY(f.showActive());
+        QVERIFY(IsCentred(*f.screen));
         const QImage expected = distinctIcon().pixmap(32, 32).toImage();
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
         QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
@@ -184,6 +198,10 @@ private slots:
         edit->setFocus(Qt::TabFocusReason);
         QCOMPARE(edit->text(), QString());
         edit->setText(typed);
+        // Switching to another window and back leaves the box alone.
+        QWidget other;
+        QVERIFY(ShowActive(&other) && f.showActive());
+        QCOMPARE(edit->text(), typed);
         f.screen->cmdClose->setFocus(Qt::TabFocusReason);
         QCOMPARE(edit->text(), afterLeaving);
         // Entering a box with the user's own text leaves it alone.
@@ -301,7 +319,7 @@ private slots:
                  modHelp::PageScriptAddress() +
                      QStringLiteral("?page=qmms-refer-a-friend&taf1=Ann%20%26%20Co&taf2=A%40b.c"
                                     "&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=a%40b.c&taf6=") +
-                     modHelp::ProductBaseAddress());
+                     ProductAddress);
         // Pressing again sends again.
         QTest::mouseClick(p->cmdSubmit, Qt::LeftButton);
         QCOMPARE(f.platform.openedAddresses.size(), 2);

@@ -1,16 +1,22 @@
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
+#define HOLDER "cat"
+#else
+#define HOLDER "cmd"
 #endif
 
 using namespace aurivane;
@@ -81,20 +87,21 @@ private slots:
                  std::optional<QString>(value));
     }
 
-    void leftOverLockIsStale_data() {
+    // A lock file left behind by an earlier process: one that had our id,
+    // or one whose id is never handed out. The lock is named after the
+    // program file, here the test's own.
+    void staleLockIsTakenOver_data() {
         QTest::addColumn<qint64>("pid");
-        // Left behind by an earlier process that had our id (common in
-        // containers), or by one whose id is larger than any handed out.
         QTest::newRow("our own id") << QCoreApplication::applicationPid();
         QTest::newRow("a dead process") << qint64(2147483600);
     }
-    void leftOverLockIsStale() {
+    void staleLockIsTakenOver() {
         QFETCH(qint64, pid);
         QTemporaryDir dir;
-        QFile lock(dir.filePath(QStringLiteral("aurivane.lock")));
+        QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(pid) + "\naurivane\n" + QSysInfo::machineHostName().toUtf8() +
-                   "\n");
+        lock.write(QByteArray::number(pid) + "\ntst_platform\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
         QtPlatform platform;
         platform.setLockDirectory(dir.path());
@@ -102,20 +109,41 @@ private slots:
         QVERIFY(!platform.anotherInstanceRunning()); // the answer stays fixed
     }
 
+    void messageBoxShowsItsIcon_data() {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("critical") << MessageIcon::Critical << int(QMessageBox::Critical);
+        QTest::newRow("information") << MessageIcon::Information << int(QMessageBox::Information);
+        QTest::newRow("none") << MessageIcon::None << int(QMessageBox::NoIcon);
+    }
+    void messageBoxShowsItsIcon() {
+        QFETCH(MessageIcon, icon);
+        QFETCH(int, shown);
+        int seen = -1;
+        QTimer::singleShot(0, [&seen] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen = box->icon();
+                box->accept();
+            }
+        });
+        QtPlatform platform;
+        platform.showMessage(nullptr, QStringLiteral("Text"), icon);
+        QCOMPARE(seen, shown);
+    }
+
     void liveLockHoldsHoweverOldItIs() {
-#if !defined(Q_OS_UNIX)
-        QSKIP("needs sleep(1) as a long-lived stand-in for the instance holding the lock");
-#endif
         QTemporaryDir dir;
         QtPlatform platform;
         platform.setLockDirectory(dir.path());
+        // A long-lived stand-in for the instance holding the lock: a program
+        // waiting for input that never comes.
         QProcess holder;
-        holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        holder.start(QStringLiteral(HOLDER), {});
         QVERIFY(holder.waitForStarted());
         {
-            QFile lock(dir.filePath(platform.programBaseName() + QStringLiteral(".lock")));
+            QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
             QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write(QByteArray::number(holder.processId()) + "\nsleep\n" +
+            lock.write(QByteArray::number(holder.processId()) + "\n" HOLDER "\n" +
                        QSysInfo::machineHostName().toUtf8() + "\n");
             QVERIFY(lock.flush());
             // Written an hour ago: far past any age after which a lock

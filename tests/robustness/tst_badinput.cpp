@@ -1,9 +1,9 @@
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/modTellAFriend.h"
 #include "platform/Forms.h"
 #include "shell/WebPageLauncher.h"
 #include "support/FakePlatform.h"
+#include "support/Fixtures.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -63,7 +63,7 @@ QStringList decodedValues(const QString& address) {
         return {};
     const QStringList parts = address.mid(prefix.size()).split(u'&');
     if (parts.size() != 7 || !parts.at(0).isEmpty() ||
-        parts.at(6) != QStringLiteral("taf6=") + modHelp::ProductBaseAddress())
+        parts.at(6) != QStringLiteral("taf6=") + ProductAddress)
         return {};
     QStringList values;
     for (int i = 1; i <= 5; ++i) {
@@ -126,11 +126,12 @@ private slots:
 
         QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messageTexts().join(u'|')));
         QCOMPARE(platform.openedAddresses.size(), 1);
-        const QStringList expected{modTellAFriend::TrimSpaces(panel.txtName->text()),
-                                   modTellAFriend::TrimSpaces(panel.txtEmail->text()),
-                                   modTellAFriend::TrimSpaces(panel.txtMessage->text()),
-                                   modTellAFriend::TrimSpaces(panel.txtFriendName->text()),
-                                   modTellAFriend::TrimSpaces(panel.txtFriendEmail->text())};
+        QStringList expected(normal.begin(), normal.end());
+        // Trimmed: the two blanks at either end go, the ones within stay.
+        expected[box] =
+            (box == 2 ? panel.txtMessage->text() : texts.at(static_cast<std::size_t>(box)))
+                .mid(2)
+                .chopped(2);
         // The box really holds a large text with its control characters.
         const QString& held = expected.at(box);
         // Nothing of it is cut off.

@@ -25,6 +25,9 @@ inline bool WrappedTextFits(const QLabel& label) {
     return needed.width() <= label.width() && needed.height() <= label.height();
 }
 
+// The product's own address on the maker's site this build was made for.
+inline const QString ProductAddress = QStringLiteral(AURIVANE_TEST_SITE "/aurivane/");
+
 // Shows a form, activates it and waits until it is the active window.
 template <typename Form> bool ShowActive(Form* form) {
     form->show();

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "formkit/FormLook.h"
-
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
 #include <QRect>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -18,15 +21,63 @@ inline void AddPlace(const char* control, int left, int top, int width = 0, int 
     QTest::newRow(control) << QString::fromLatin1(control) << QRect(left, top, width, height);
 }
 
+// Twips to pixels as the forms were drawn, at 96 dpi: 15 twips to a pixel,
+// rounded to the nearest pixel.
+constexpr int LayoutPixels(int twips) {
+    return (twips * 2 + 15) / 30;
+}
+
 // Compares the current row with the control of that name under `form`.
 inline void CompareWithLayoutRow(const QWidget& form) {
     QFETCH(QString, control);
     QFETCH(QRect, twips);
     const auto* widget = form.findChild<QWidget*>(control);
     QVERIFY2(widget != nullptr, qPrintable(control));
-    if (twips.width() == 0)
-        QCOMPARE(widget->pos(), aurivane::FormLook::TwipsPoint(twips.x(), twips.y()));
-    else
-        QCOMPARE(widget->geometry(), aurivane::FormLook::TwipsRect(twips.x(), twips.y(),
-                                                                   twips.width(), twips.height()));
+    const QRect pixels(LayoutPixels(twips.x()), LayoutPixels(twips.y()),
+                       LayoutPixels(twips.width()), LayoutPixels(twips.height()));
+    QCOMPARE(twips.width() == 0 ? QRect(widget->pos(), QSize(0, 0)) : widget->geometry(), pixels);
+}
+
+// Look tables: each row names a control (or the form itself), its face as
+// "family points [bold] [underline]" and its text and background colours;
+// an empty face or an invalid colour is not checked. A button's colours are
+// its text and face, a text box's or list's its text and box.
+inline void AddLookColumns() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("back");
+}
+
+inline void AddLook(const char* control, const char* face, QColor text, QColor back = {}) {
+    QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(face) << text
+                           << back;
+}
+
+inline void CompareWithLookRow(const QWidget& form) {
+    QFETCH(QString, control);
+    QFETCH(QString, face);
+    QFETCH(QColor, text);
+    QFETCH(QColor, back);
+    const auto* widget = form.objectName() == control ? &form : form.findChild<QWidget*>(control);
+    QVERIFY2(widget != nullptr, qPrintable(control));
+    const QFont font = widget->font();
+    const QString seen = QStringLiteral("%1 %2%3%4")
+                             .arg(font.family())
+                             .arg(font.pointSizeF())
+                             .arg(font.bold() ? " bold" : "", font.underline() ? " underline" : "");
+    const bool button = qobject_cast<const QPushButton*>(widget) != nullptr;
+    const bool box =
+        qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
+    const auto fore = button ? QPalette::ButtonText : (box ? QPalette::Text : QPalette::WindowText);
+    const auto ground = button ? QPalette::Button : (box ? QPalette::Base : QPalette::Window);
+    QCOMPARE(face.isEmpty() ? face : seen, face);
+    QCOMPARE(text.isValid() ? widget->palette().color(fore) : text, text);
+    QCOMPARE(back.isValid() ? widget->palette().color(ground) : back, back);
+}
+
+// A window opens centred on its screen, give or take its frame's pixels.
+inline bool IsCentred(const QWidget& window) {
+    const QPoint off = window.geometry().center() - window.screen()->availableGeometry().center();
+    return qAbs(off.x()) <= 3 && qAbs(off.y()) <= 3;
 }

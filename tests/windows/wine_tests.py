@@ -32,7 +32,8 @@ import zipfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "process"))
 from aurivane_process import (  # noqa: E402
-    Display, Failure, check, cleared_variables, fake_opener, read_opened, shift, wait_for,
+    Display, Failure, check, cleared_variables, fake_opener, read_opened, shift, short_date,
+    wait_for,
     with_changes)
 
 WAIT = float(os.environ.get("AURIVANE_WINE_WAIT", "40"))
@@ -60,8 +61,6 @@ def centre(left, top, width, height):
 
 # Places on the support screen, in its client area (twips as laid out).
 EXIT_BUTTON = centre(6000, 2760, 1245, 375)
-CHECK1 = centre(30, 2040, 7185, 555)
-GO_TO_HOME = centre(7320 + 75, 120 + 4250, 3585, 210)
 PANEL = (120, 3240)
 REFERRAL_SUBMIT = centre(PANEL[0] + 1920, PANEL[1] + 1080, 3375, 285)
 
@@ -169,11 +168,6 @@ class Wine:
                        check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def short_date(day):
-    # en-US short date, with the four-digit year the program always writes.
-    return "%d/%d/%d" % (day.month, day.day, day.year)
-
-
 # --- the program's windows ----------------------------------------------------
 
 def windows_titled(display, title):
@@ -206,9 +200,12 @@ def ended_early(process):
     check(process.poll() is None, "the program ended early with %s" % process.returncode)
 
 
-def wait_main(display, process, scale=1.0):
+def wait_main(display, process, scale=1.0, question=False):
+    """Waits for the main window; a message box that comes first fails
+    unless a `question` was answered just before."""
     def probe():
         ended_early(process)
+        check(question or not windows_titled(display, MESSAGE_TITLE), "a message box came up")
         return main_windows(display, scale)
     return wait_for("the main window", probe, WAIT)[0]
 
@@ -251,10 +248,6 @@ def orderly_end(display, process, window, scale=1.0):
     check(exit_status(process) == 0, "exit status %s" % process.returncode)
 
 
-def no_question(display):
-    check(not windows_titled(display, MESSAGE_TITLE), "a message box came up")
-
-
 def wait_opened(wine, count):
     return wait_for("%d addresses to reach the browser" % count,
                     lambda: len(wine.opened()) >= count and wine.opened(), WAIT)
@@ -267,7 +260,6 @@ def first_start_then_same_day(ctx):
     before = datetime.date.today()
     app = wine.start([ctx.program])
     window = wait_main(display, app)
-    no_question(display)
     stored = wait_for("the stored reminder date", wine.duration, WAIT)
     check(stored in (short_date(before), short_date(datetime.date.today())),
           "stored %r, not today" % stored)
@@ -275,8 +267,6 @@ def first_start_then_same_day(ctx):
 
     again = wine.start([ctx.program])
     window = wait_main(display, again)
-    time.sleep(1)
-    no_question(display)
     check(wine.duration() == stored, "a same-day start changed the date")
     orderly_end(display, again, window)
     check(wine.opened() == [], "opened %r" % wine.opened())
@@ -297,7 +287,7 @@ def reminder_fifteen_days_later(ctx):
     question = wait_message(display, app)
     check(not main_windows(display), "the main window came before the question")
     press(display, question, "Return")  # Yes is the default button
-    window = wait_main(display, app)
+    window = wait_main(display, app, question=True)
     opened = wait_opened(wine, 1)
     check(opened == [PAGE + "download-web-page"], "opened %r" % opened)
     stored = wine.duration()
@@ -325,7 +315,6 @@ def second_instance_refused(ctx):
     wait_for("the killed window to go", lambda: not main_windows(display), WAIT)
     third = wine.start([ctx.program])
     window = wait_main(display, third)
-    no_question(display)
     orderly_end(display, third, window)
 
 
@@ -336,26 +325,20 @@ def links_open_their_pages(ctx):
     offset = client_offset(display, window)
     expected = []
 
-    def expect(pages, action):
+    def expect(page, action):
         action()
-        opened = wait_opened(wine, len(expected) + 1)
-        check(len(opened) == len(expected) + 1, "opened %r" % opened)
-        check(opened[-1] in [PAGE + p for p in pages], "%r is none of %r" % (opened[-1], pages))
-        expected.append(opened[-1])
+        expected.append(PAGE + page)
+        opened = wait_opened(wine, len(expected))
+        check(opened == expected, "opened %r" % opened)
 
-    expect(["help-web-page"], lambda: press(display, window, "alt+h", "o"))
-    expect(["home-page"], lambda: press(display, window, "alt+h", "v"))
-    expect(["download-web-page"], lambda: press(display, window, "alt+h", "u"))
-    expect(["donate"], lambda: press(display, window, "alt+d"))
-    expect(["home-page"], lambda: display.click(window, 330, offset + 14))
-    # Either promotional label may be in front.
-    expect(["fully-branded", "co-brand"], lambda: display.click(window, 330, offset + 424))
+    # Which control opens which page the QtTests check; here one menu entry
+    # and one link label prove the hand-over to the shell.
+    expect("help-web-page", lambda: press(display, window, "alt+h", "o"))
+    expect("home-page", lambda: display.click(window, 330, offset + 14))
 
     press(display, window, "alt+f", "x")
     support = wait_for("the support screen", lambda: support_windows(display), WAIT)[0]
     check(app.poll() is None, "closing the main window ended the program")
-    expect(["home-page"], lambda: display.click(support, *CHECK1))
-    expect(["quillmoorsoftwares"], lambda: display.click(support, *GO_TO_HOME))
     check(wine.opened() == expected, "opened %r" % wine.opened())
 
     # The frame's close button ends the program like "E&xit".
@@ -410,8 +393,8 @@ def refer_a_friend_address(ctx):
     display.xdotool("key", "Tab")
     paste("HIDDEN")
     display.xdotool("key", "--clearmodifiers", "alt+n")
-    no_question(display)
     opened = wait_opened(wine, 2)[1:]
+    check(not windows_titled(display, MESSAGE_TITLE), "a message box came up")
     check(len(opened) == 1, "opened %r" % opened)
     address = urllib.parse.urlsplit(opened[0])
     check(opened[0].startswith(PAGE + "qmms-refer-a-friend&taf1="), "opened %r" % opened[0])
@@ -891,7 +874,8 @@ def run_suites(build, qt, display, root, wanted):
                 with open(out, encoding="utf-8", errors="replace") as f:
                     text = f.read()
             totals = re.search(r"Totals: (\d+) passed, (\d+) failed, (\d+) skipped", text)
-            passed = code == 0 and totals is not None and totals.group(2) == "0"
+            # A skipped test is no pass.
+            passed = code == 0 and totals is not None and totals.group(2, 3) == ("0", "0")
             detail = totals.group(0) if totals else "no totals (exit %s)" % code
             print("%s %s: %s (%.0f s)" % ("PASS" if passed else "FAIL", name, detail,
                                          time.monotonic() - started), flush=True)

@@ -9,6 +9,8 @@ Run it in a clean checkout whose BUILD_DIR is configured (for example
   text      flips the letter case of one letter in a string literal
   boundary  moves one comparison boundary (< and <=, > and >=)
   delete    deletes one statement
+  number    moves one literal number by one, up or down (colours, positions,
+            font sizes, thresholds), in sources and headers alike
 
 then rebuilds and runs the suite: first the QtTest suites, then, if they
 all pass, the process tests. A mutant that does not compile is drawn again.
@@ -32,13 +34,18 @@ BOUNDARY = re.compile(r"(?<=[\w)\]]) (<=|>=|<|>) (?=[\w(!-])")
 # Control names are no text a user sees.
 CONTROL_NAME = re.compile(r"^(lbl|txt|cbo|cmd|fra|pic|mnu|Label|Frame|Check|Shape|frm|IMG)\w*(\(\d+\))?$")
 STATEMENT = re.compile(r"^( {4,})(?!return\b|case\b|default\b|break\b|}|//|#)[^;{}]*;\s*$")
+# A decimal number standing alone (not part of a name, a hex number or a
+# string), with its fraction if it has one.
+NUMBER = re.compile(r"(?<![\w.\\])(\d+)(\.\d+)?(?![\w.])")
+QUOTED = re.compile(r'"(?:[^"\\]|\\.)*"' + r"|'(?:[^'\\]|\\.)*'")
 
 
-def sources():
+def sources(kind):
     found = []
+    endings = (".cpp", ".h") if kind == "number" else (".cpp",)
     for folder, _, files in os.walk(os.path.join(ROOT, "src")):
         for name in files:
-            if name.endswith(".cpp"):
+            if name.endswith(endings):
                 found.append(os.path.join(folder, name))
     return sorted(found)
 
@@ -69,6 +76,12 @@ def sites(kind, lines):
             # Declarations deleted do not compile and are drawn again.
             if STATEMENT.match(line):
                 out.append((i, 0, len(line.rstrip("\n")), ""))
+        elif kind == "number":
+            code = QUOTED.sub(lambda m: " " * len(m.group(0)), line.split("//")[0])
+            for match in NUMBER.finditer(code):
+                whole = int(match.group(1))
+                for moved in {whole + 1, max(0, whole - 1)} - {whole}:
+                    out.append((i, match.start(1), match.end(1), str(moved)))
     return out
 
 
@@ -85,25 +98,33 @@ def main():
     parser.add_argument("build")
     parser.add_argument("--count", type=int, default=30)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--only", choices=["text", "boundary", "delete"])
+    parser.add_argument("--only", choices=["text", "boundary", "delete", "number"])
+    parser.add_argument("--tests", default="^(process_|packaging_)",
+                        help="what ctest leaves out in its first run (-E)")
+    parser.add_argument("--qttest-only", action="store_true",
+                        help="leave out the process tests, where CPU is short")
     options = parser.parse_args()
     build = os.path.abspath(options.build)
     rng = random.Random(options.seed)
-    kinds = [options.only] if options.only else ["text", "boundary", "delete"]
-    files = sources()
+    kinds = [options.only] if options.only else ["text", "boundary", "delete", "number"]
 
     results = []
+    tried = set()
     attempts = 0
     while len(results) < options.count and attempts < options.count * 10:
         attempts += 1
         kind = kinds[len(results) % len(kinds)]
-        path = rng.choice(files)
+        path = rng.choice(sources(kind))
         with open(path, encoding="utf-8") as source:
             lines = source.readlines()
         places = sites(kind, lines)
         if not places:
             continue
         i, start, end, replacement = rng.choice(places)
+        # A place drawn again is drawn anew: every mutant counts once.
+        if (path, i, start, replacement) in tried:
+            continue
+        tried.add((path, i, start, replacement))
         original = lines[i]
         lines[i] = original[:start] + replacement + original[end:]
         where = "%s:%d" % (os.path.relpath(path, ROOT), i + 1)
@@ -114,13 +135,14 @@ def main():
                 continue
             started = time.monotonic()
             caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
-                          "-E", "^(process_|packaging_)"], 900) != 0
-            if not caught:
+                          "-E", options.tests], 900) != 0
+            if not caught and not options.qttest_only:
                 caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
                               "-R", "^process_"], 900) != 0
             results.append((kind, where, original.strip(), lines[i].strip(), caught))
-            print("%-8s %-8s %s (%.0f s)" % (kind, "caught" if caught else "SURVIVED", where,
-                                             time.monotonic() - started), flush=True)
+            print("%-8s %-8s %s (%.0f s)\n  - %s\n  + %s" % (
+                kind, "caught" if caught else "SURVIVED", where, time.monotonic() - started,
+                original.strip(), lines[i].strip()), flush=True)
         finally:
             with open(path, "w", encoding="utf-8") as source:
                 source.writelines(original if n == i else line for n, line in enumerate(lines))
