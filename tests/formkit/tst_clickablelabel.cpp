@@ -53,16 +53,12 @@ private slots:
     void displayedCaption_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "Name"
-                               << "Name";
-        QTest::newRow("access key") << "&Back"
-                                    << "Back";
-        QTest::newRow("double") << "name &&  link"
-                                << "name &  link";
-        QTest::newRow("double then key") << "a &&&b"
-                                         << "a &b";
-        QTest::newRow("trailing") << "end&"
-                                  << "end";
+        QTest::newRow("plain") << QStringLiteral("Name") << QStringLiteral("Name");
+        QTest::newRow("access key") << QStringLiteral("&Back") << QStringLiteral("Back");
+        QTest::newRow("double") << QStringLiteral("name &&  link")
+                                << QStringLiteral("name &  link");
+        QTest::newRow("double then key") << QStringLiteral("a &&&b") << QStringLiteral("a &b");
+        QTest::newRow("trailing") << QStringLiteral("end&") << QStringLiteral("end");
     }
     void displayedCaption() {
         QFETCH(QString, stored);

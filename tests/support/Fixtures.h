@@ -52,7 +52,7 @@ inline bool PressLink(QObject* control) {
 inline QString ReminderDateKey() {
     return aurivane::FakePlatform::SettingsKey(
         QStringLiteral("aurivane"), QStringLiteral("Settings"),
-        aurivane::modHelp::EncodeSetting(QStringLiteral("Duration")));
+        QString::fromUtf16(u"\u0099\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
 }
 
 // Stores `plain` as the reminder date, shifted as the program stores it.
