@@ -431,8 +431,6 @@ private slots:
         QCOMPARE(f.platform.openedAddresses, QStringList{address});
     }
 
-    }
-
     void accessKeysPressTheButtons() {
         Fixture f;
         QVERIFY(f.ready());
