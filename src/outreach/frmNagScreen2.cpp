@@ -175,7 +175,8 @@ void frmNagScreen2::Form_Load() {
             std::clamp(static_cast<qsizetype>(r * 4.0F), qsizetype{0}, messages.size() - 1);
         Label2->setText(messages.at(n));
     });
-    RunStep([&] { FormLook::CentreOnScreen(*this); });
+    // Centred on its first show, when the system knows its frame.
+    RunStep([&] { CentreOnFirstShow(*this); });
     RunStep([&] { m_platform.makeTopmost(*this); });
 }
 

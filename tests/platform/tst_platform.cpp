@@ -21,6 +21,16 @@
 
 using namespace aurivane;
 
+// The host a lock file names, as Qt writes it (on Windows not the name
+// QSysInfo gives).
+static QByteArray LockHost() {
+    QTemporaryDir dir;
+    QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
+    qint64 pid = 0;
+    QString host, app;
+    return probe.tryLock() && probe.getLockInfo(&pid, &host, &app) ? host.toUtf8() : "?";
+}
+
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
@@ -87,9 +97,8 @@ private slots:
                  std::optional<QString>(value));
     }
 
-    // A lock file left behind by an earlier process: one that had our id,
-    // or one whose id is never handed out. The lock is named after the
-    // program file, here the test's own.
+    // A lock (named after the program file, here the test's) left behind by
+    // an earlier process that had our id, or by one whose id is never used.
     void staleLockIsTakenOver_data() {
         QTest::addColumn<qint64>("pid");
         QTest::newRow("our own id") << QCoreApplication::applicationPid();
@@ -100,8 +109,7 @@ private slots:
         QTemporaryDir dir;
         QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(pid) + "\ntst_platform\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.write(QByteArray::number(pid) + "\ntst_platform\n" + LockHost() + "\n");
         lock.close();
         QtPlatform platform;
         platform.setLockDirectory(dir.path());
@@ -143,8 +151,8 @@ private slots:
         {
             QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
             QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write(QByteArray::number(holder.processId()) + "\n" HOLDER "\n" +
-                       QSysInfo::machineHostName().toUtf8() + "\n");
+            lock.write(QByteArray::number(holder.processId()) + "\n" HOLDER "\n" + LockHost() +
+                       "\n");
             QVERIFY(lock.flush());
             // Written an hour ago: far past any age after which a lock
             // would count as left behind.

@@ -63,13 +63,6 @@ private slots:
         QCOMPARE(modHelp::DecodeSetting(stored), decoded);
     }
 
-    void roundTripKeepsEveryCodeUpTo170() {
-        QString all;
-        for (char16_t c = 0; c <= 170; ++c)
-            all += QChar(c);
-        QCOMPARE(modHelp::DecodeSetting(modHelp::EncodeSetting(all)), all);
-    }
-
     void settingsGoThroughTheShiftUnderTheProgramName() {
         FakePlatform platform;
         platform.baseName = QStringLiteral("renamed-copy");

@@ -49,20 +49,18 @@ inline bool PressLink(QObject* control) {
 
 // Where the fake platform keeps the date of the last update reminder: the
 // program "aurivane", section "Settings", the shifted name "Duration".
-inline QString ReminderDateKey() {
-    return aurivane::FakePlatform::SettingsKey(
-        QStringLiteral("aurivane"), QStringLiteral("Settings"),
-        QString::fromUtf16(u"\u0099\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
-}
+inline const QString ReminderDateKey = aurivane::FakePlatform::SettingsKey(
+    QStringLiteral("aurivane"), QStringLiteral("Settings"),
+    QString::fromUtf16(u"\u0099\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
 
 // Stores `plain` as the reminder date, shifted as the program stores it.
 inline void StoreReminderDate(aurivane::FakePlatform& platform, const QString& plain) {
-    platform.settings.insert(ReminderDateKey(), aurivane::modHelp::EncodeSetting(plain));
+    platform.settings.insert(ReminderDateKey, aurivane::modHelp::EncodeSetting(plain));
 }
 
 // The stored reminder date, shifted back.
 inline QString StoredReminderDate(const aurivane::FakePlatform& platform) {
-    return aurivane::modHelp::DecodeSetting(platform.settings.value(ReminderDateKey()));
+    return aurivane::modHelp::DecodeSetting(platform.settings.value(ReminderDateKey));
 }
 
 // QTEST_MAIN for suites that also run with the desktop's text enlarged:

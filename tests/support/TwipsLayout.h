@@ -76,8 +76,9 @@ inline void CompareWithLookRow(const QWidget& form) {
     QCOMPARE(back.isValid() ? widget->palette().color(ground) : back, back);
 }
 
-// A window opens centred on its screen, give or take its frame's pixels.
+// A window opens centred on its screen, frame and title bar included.
 inline bool IsCentred(const QWidget& window) {
-    const QPoint off = window.geometry().center() - window.screen()->availableGeometry().center();
+    const QPoint off =
+        window.frameGeometry().center() - window.screen()->availableGeometry().center();
     return qAbs(off.x()) <= 3 && qAbs(off.y()) <= 3;
 }
