@@ -1,5 +1,6 @@
 #include "app/frmStartup.h"
 #include "formkit/FormBehaviour.h"
+#include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
@@ -30,9 +31,7 @@ int main(int argc, char* argv[]) {
     arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
     aurivane::WindowSystem::GuardFixedSizeWindows(app);
-    // One look on every system: the native Windows styles ignore the
-    // colours of buttons and drop-down lists, Fusion paints them.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(aurivane::FormLook::MakeStyle());
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
     // Lets the desktop (on Wayland, the compositor) match the windows with
     // the installed desktop entry and its icon.

@@ -1,10 +1,15 @@
 #include "FormLook.h"
 
 #include <QFontMetrics>
+#include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 #include <QtMath>
 
@@ -51,6 +56,74 @@ template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
 }
 
 } // namespace
+
+namespace {
+
+// One of the base style's icons, asked of the style the first time it is
+// drawn or measured.
+class DeferredStandardIcon : public QIconEngine {
+public:
+    DeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which)
+        : m_style(style), m_which(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        // `size` is in device pixels already.
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("aurivane.deferred"); }
+    QIconEngine* clone() const override { return new DeferredStandardIcon(*this); }
+
+private:
+    const QIcon& icon() {
+        if (!m_loaded && !m_style.isNull()) {
+            m_loaded = true;
+            m_icon = m_style->standardIcon(m_which);
+        }
+        return m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_which;
+    bool m_loaded = false;
+    QIcon m_icon;
+};
+
+class ProgramStyle : public QProxyStyle {
+public:
+    ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        // Every menu bar makes the arrow it shows when its entries do not
+        // fit, and the fixed-size windows never show it. Reading its
+        // pictures at once would ask every image plugin whether it reads
+        // them, which loads them all.
+        if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
+            return QIcon(new DeferredStandardIcon(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+} // namespace
+
+QStyle* MakeStyle() {
+    return new ProgramStyle;
+}
 
 void ShrinkFontToFit(QLabel& label) {
     const int room = label.contentsRect().width();

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPainter;
+class QStyle;
 class QWidget;
 
 namespace aurivane::FormLook {
@@ -40,6 +41,11 @@ void ShrinkWrappedFontToFit(QLabel& label);
 // A label for plain text, aligned to its top left, in `font` and `colour`.
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
                   const QColor& colour, const QString& text = {});
+
+// The style every window is drawn in: Fusion, on every system (the native
+// Windows styles ignore the colours of buttons and drop-down lists). Icons
+// that only a hidden control carries are read when first drawn.
+QStyle* MakeStyle();
 
 // Moves a top-level window to the centre of its screen.
 void CentreOnScreen(QWidget& window);

@@ -444,12 +444,19 @@ void frmMain::Form_Load() {
     RunStep([this] {
         cboMonth->clear();
         cboMonth->addItems(MonthNames());
+        // Each list filled at once: item by item, every item would be
+        // announced to the list's view and its accessibility on its own.
+        const auto numbers = [](int first, int last) {
+            QStringList list;
+            list.reserve(last - first + 1);
+            for (int n = first; n <= last; ++n)
+                list.append(QString::number(n));
+            return list;
+        };
         cboDate->clear();
-        for (int day = 1; day <= 31; ++day)
-            cboDate->addItem(QString::number(day));
+        cboDate->addItems(numbers(1, 31));
         cboYear->clear();
-        for (int year = 1900; year <= 2050; ++year)
-            cboYear->addItem(QString::number(year));
+        cboYear->addItems(numbers(1900, 2050));
     });
     RunStep([this] {
         cboMonth->setCurrentIndex(0);

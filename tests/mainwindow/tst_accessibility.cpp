@@ -5,6 +5,7 @@
 // while every layout size stays as it is at scale 1.
 
 #include "engine/ChakraCatalogue.h"
+#include "formkit/FormLook.h"
 #include "mainwindow/ChakraPictures.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
@@ -503,7 +504,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The program's own style, as main() sets it: the native Windows styles
     // paint buttons, lists and menus in the system's colours.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(FormLook::MakeStyle());
     TestAccessibility test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -17,6 +17,7 @@
 #include <QRadialGradient>
 #include <QTextStream>
 #include <QTransform>
+#include <QtEndian>
 
 #include <cmath>
 #include <functional>
@@ -479,6 +480,36 @@ void putLE32(QByteArray& out, quint32 v) {
 }
 
 // ICO container with PNG-compressed entries (understood by Windows Vista and later).
+// Beside a picture the program shows at start-up, its pixels as the program
+// decodes them (<file>.argb): "ARGB", then width, height and QImage format as
+// little-endian 32-bit numbers, then the rows of 32-bit pixels. The program
+// copies these instead of decoding the file.
+bool writePixels(const QString& path) {
+    QImage decoded(path);
+    if (decoded.isNull())
+        return false;
+    decoded = decoded.convertToFormat(
+        decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QFile out(path + ".argb");
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray header("ARGB");
+    for (const quint32 value :
+         {quint32(decoded.width()), quint32(decoded.height()), quint32(decoded.format())}) {
+        const quint32 little = qToLittleEndian(value);
+        header.append(reinterpret_cast<const char*>(&little), sizeof little);
+    }
+    bool written = out.write(header) == header.size();
+    for (int y = 0; y < decoded.height() && written; ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(decoded.constScanLine(y));
+        for (int x = 0; x < decoded.width() && written; ++x) {
+            const quint32 little = qToLittleEndian(row[x]);
+            written = out.write(reinterpret_cast<const char*>(&little), sizeof little) == 4;
+        }
+    }
+    return written && out.flush();
+}
+
 bool writeIco(const QString& path, const std::vector<QImage>& images) {
     std::vector<QByteArray> payloads;
     for (const QImage& img : images)
@@ -528,7 +559,9 @@ bool run(const QString& outDir) {
         for (int scale : {1, 2}) {
             const QString name = QString::fromUtf8(e.file) + (scale == 2 ? "@2x" : "") + ".jpg";
             const QString path = root.filePath("pictures/" + name);
-            if (!renderPicture(e, scale).save(path, "JPG", 92))
+            // Page 1 shows the pictures at 100 %; their pixels go beside them.
+            if (!renderPicture(e, scale).save(path, "JPG", 92) ||
+                (scale == 1 && !writePixels(path)))
                 return fail("cannot write " + path);
         }
     }
@@ -537,7 +570,8 @@ bool run(const QString& outDir) {
     // 200 %, 40 to 64 for task switchers and taskbars, 128 and 256 for large views.
     for (int px : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
         const QString path = root.filePath(QString("icons/aurivane-%1.png").arg(px));
-        if (!renderIcon(px).save(path, "PNG"))
+        // The window frames' sizes, up to 128 pixels, also as pixels.
+        if (!renderIcon(px).save(path, "PNG") || (px <= 128 && !writePixels(path)))
             return fail("cannot write " + path);
     }
     const QString hidpi = root.filePath("icons/aurivane-32@2x.png");
