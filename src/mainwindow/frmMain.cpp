@@ -256,10 +256,10 @@ void frmMain::BuildBanner(QWidget& client) {
     connect(fullBrand, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
     lblFullBrand = fullBrand;
 
-    // Only the label in front can be reached, by mouse or by keyboard.
+    // Only the label in front can be reached, by mouse or by keyboard (set
+    // once the tab order is in place).
     lblFullBrand->installEventFilter(this);
     lblCobrand->installEventFilter(this);
-    UpdatePromotionFocus();
 }
 
 void frmMain::BuildPersonalDetailsPage(QWidget& client) {
@@ -390,11 +390,15 @@ void frmMain::BuildTabOrder() {
     // Page 1 in its own order, then what follows it on screen: the page
     // in front of the other holds the only stops of the panel (Back on
     // page 2), the promotion below it, and from the banner at the top back
-    // into the page.
+    // into the page. Qt leaves a control that takes no focus out of the
+    // order it is placed in, so both promotions are placed while both take
+    // it, whichever of them comes to the front later; only then does the
+    // one behind stop taking it.
     const std::array<QWidget*, 9> order{txtName, cboMonth,     cboDate,    cboYear, cmdNext,
                                         cmdBack, lblFullBrand, lblCobrand, Label14};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    UpdatePromotionFocus();
     for (QGroupBox* page : fraStep)
         page->installEventFilter(this);
     UpdatePageFocus();

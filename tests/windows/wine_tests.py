@@ -352,9 +352,10 @@ def refer_a_friend_address(ctx):
         raise Failure("xclip is not installed")
     app = wine.start([ctx.program])
     window = wait_main(display, app)
-    # By the keyboard alone: a reading for "Maya", 1 March, then the menu.
-    press(display, window, "M", "a", "y", "a", "Tab", "Down", "Down", "Tab", "Tab", "Tab",
-          "space")
+    # By the keyboard alone: a reading for "Maya", 1 March, then Tab from "&Back" to the promotion.
+    press(display, window, *"M a y a Tab Down Down Tab Tab Tab space Tab Return".split())
+    opened = wait_opened(wine, 1)
+    check(opened in ([PAGE + "fully-branded"], [PAGE + "co-brand"]), "opened %r" % opened)
     press(display, window, "alt+f", "x")
     support = wait_for("the support screen", lambda: support_windows(display), WAIT)[0]
     typed = {
@@ -390,7 +391,7 @@ def refer_a_friend_address(ctx):
     display.xdotool("key", "Tab")
     paste("HIDDEN")
     display.xdotool("key", "--clearmodifiers", "alt+n")
-    opened = wait_opened(wine, 1)
+    opened = wait_opened(wine, 2)[1:]
     check(not windows_titled(display, MESSAGE_TITLE), "a message box came up")
     check(len(opened) == 1, "opened %r" % opened)
     address = urllib.parse.urlsplit(opened[0])
