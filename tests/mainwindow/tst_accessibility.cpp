@@ -502,8 +502,7 @@ private slots:
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
-    // The program's own style, as main() sets it: the native Windows styles
-    // paint buttons, lists and menus in the system's colours.
+    // The program's own style, as main() sets it (Fusion on every system).
     QApplication::setStyle(FormLook::MakeStyle());
     TestAccessibility test;
     QTEST_SET_MAIN_SOURCE_PATH
