@@ -55,10 +55,6 @@ template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
     label.setFont(font);
 }
 
-} // namespace
-
-namespace {
-
 // One of the base style's icons, asked of the style the first time it is
 // drawn or measured.
 class DeferredStandardIcon : public QIconEngine {

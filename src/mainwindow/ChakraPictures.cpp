@@ -77,15 +77,15 @@ QPixmap Load(const QString& path, qreal devicePixelRatio) {
     return Read(path);
 }
 
-// The application icon family. Each picture is decoded the first time a
-// size asks for it, not before. Window frames are offered the sizes up to
-// 128 pixels: on X11 every offered size is decoded and handed to the window
-// manager when a window is created, and the 256-pixel picture alone would
-// more than double that work (Windows asks for its two sizes by itself).
-// The 256-pixel picture, which the program file's icon on Windows needs, is
-// decoded only when asked for by size. As with a family of added pictures,
-// a size in between is shrunk from the next larger picture and a larger
-// size gets the largest.
+// The application icon family. Each picture is read the first time a size
+// asks for it, not before. Window frames are offered the sizes up to 128
+// pixels, whose pixels are compiled in: on X11 every offered size is read
+// and handed to the window manager when a window is created, and the
+// 256-pixel picture alone would more than double that work (Windows asks
+// for its two sizes by itself). The 256-pixel picture, which the program
+// file's icon on Windows needs, is decoded only when asked for by size. As with a family of added
+// pictures, a size in between is shrunk from the next larger picture and a larger size gets the
+// largest.
 class IconFamilyEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
