@@ -17,7 +17,6 @@
 #include <QRadialGradient>
 #include <QTextStream>
 #include <QTransform>
-#include <QtEndian>
 
 #include <cmath>
 #include <functional>
@@ -479,7 +478,6 @@ void putLE32(QByteArray& out, quint32 v) {
         out.append(char((v >> (8 * i)) & 0xff));
 }
 
-// ICO container with PNG-compressed entries (understood by Windows Vista and later).
 // Beside a picture the program shows at start-up, its pixels as the program
 // decodes them (<file>.argb): "ARGB", then width, height and QImage format as
 // little-endian 32-bit numbers, then the rows of 32-bit pixels. The program
@@ -490,26 +488,20 @@ bool writePixels(const QString& path) {
         return false;
     decoded = decoded.convertToFormat(
         decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    QFile out(path + ".argb");
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray header("ARGB");
-    for (const quint32 value :
-         {quint32(decoded.width()), quint32(decoded.height()), quint32(decoded.format())}) {
-        const quint32 little = qToLittleEndian(value);
-        header.append(reinterpret_cast<const char*>(&little), sizeof little);
-    }
-    bool written = out.write(header) == header.size();
-    for (int y = 0; y < decoded.height() && written; ++y) {
+    QByteArray pixels("ARGB");
+    putLE32(pixels, quint32(decoded.width()));
+    putLE32(pixels, quint32(decoded.height()));
+    putLE32(pixels, quint32(decoded.format()));
+    for (int y = 0; y < decoded.height(); ++y) {
         const auto* row = reinterpret_cast<const quint32*>(decoded.constScanLine(y));
-        for (int x = 0; x < decoded.width() && written; ++x) {
-            const quint32 little = qToLittleEndian(row[x]);
-            written = out.write(reinterpret_cast<const char*>(&little), sizeof little) == 4;
-        }
+        for (int x = 0; x < decoded.width(); ++x)
+            putLE32(pixels, row[x]);
     }
-    return written && out.flush();
+    QFile out(path + ".argb");
+    return out.open(QIODevice::WriteOnly) && out.write(pixels) == pixels.size() && out.flush();
 }
 
+// ICO container with PNG-compressed entries (understood by Windows Vista and later).
 bool writeIco(const QString& path, const std::vector<QImage>& images) {
     std::vector<QByteArray> payloads;
     for (const QImage& img : images)
