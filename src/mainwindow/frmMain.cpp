@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <vector>
 
 namespace aurivane {
 
@@ -39,10 +41,12 @@ namespace {
 constexpr int ClientWidthTwips = 9900;
 constexpr int ClientHeightTwips = 6675;
 
-// Shape1: a gold outline drawn on the page, below every control on it.
-class OutlineShape : public QWidget {
+// Shape1: a gold outline drawn on the page, below every control on it. It
+// is decoration, with nothing to say: as a focus frame (one that follows no
+// control) it is left out of what assistive technology lists.
+class OutlineShape : public QFocusFrame {
 public:
-    OutlineShape(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
+    OutlineShape(const QColor& colour, QWidget* parent) : QFocusFrame(parent), m_colour(colour) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
@@ -115,7 +119,8 @@ ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const Q
 
 // Where the value labels of the reading page sit: the caption beside each,
 // and a fixed box for the values that wrap (zero size: one line, sized to
-// the text). Indexed like lblResult.
+// the text). Indexed like lblResult; the rows run down the page in the order
+// of ReadingOrder.
 struct ResultRow {
     int captionIndex;
     const char16_t* caption;
@@ -137,6 +142,15 @@ constexpr std::array<ResultRow, 11> ResultRows{{
     {11, u"Overactive", 240, 2754, 1800, 2754, 7680, 555},
     {12, u"Underactive", 240, 3367, 1800, 3367, 7680, 435},
 }};
+
+// The value labels from the top of the page to its foot.
+constexpr std::array<std::size_t, 11> ReadingOrder{0, 1, 2, 3, 8, 9, 10, 4, 5, 6, 7};
+
+// What a value is called when it is read out on its own: its caption, then
+// the value ("Sun Sign: Capricorn").
+QString Spoken(std::size_t row, const QString& value) {
+    return QString::fromUtf16(ResultRows.at(row).caption) + QStringLiteral(": ") + value;
+}
 
 // Left edges of the decoration pictures on page 1, Crown to Root; their
 // lower edges all lie on one line.
@@ -307,9 +321,18 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
         SetListColours(*list);
         list->setGeometry(geometry);
         list->setAccessibleName(accessibleName);
-        // Screen readers on Linux announce a list by its value; the
-        // description tells which part of the date it is.
-        list->setAccessibleDescription(accessibleName);
+        // Orca says nothing when a closed list's value changes under the
+        // arrow keys, and names the month list after its caption: the
+        // description says which part of the date the list holds and what
+        // it holds now ("Month of birth, March"), and a screen reader reads
+        // it out whenever it changes on the list that has the focus.
+        connect(list, &QComboBox::currentTextChanged, list,
+                [list, accessibleName](const QString& value) {
+                    RunStep([&] {
+                        list->setAccessibleDescription(accessibleName + QStringLiteral(", ") +
+                                                       value);
+                    });
+                });
         return list;
     };
     cboMonth = makeList(QStringLiteral("cboMonth"), QStringLiteral("Month of birth"),
@@ -344,6 +367,10 @@ void frmMain::BuildReadingPage(QWidget& client) {
         MakeFrame(&client, QStringLiteral("fraStep(1)"), QStringLiteral("Astro Chakra Details"),
                   TwipsRect(50, 480, 9800, 5500));
     fraStep[1] = page;
+    // The page itself is the first stop of its Tab order: the reading lands
+    // there, and a screen reader reads its description, the heart of the
+    // reading, as soon as it appears.
+    page->setFocusPolicy(Qt::TabFocus);
 
     // Made first, so that every control of the page lies on top of it.
     Shape1 = new OutlineShape(Gold, page);
@@ -375,6 +402,8 @@ void frmMain::BuildReadingPage(QWidget& client) {
             value->adjustSize();
         }
         value->setAccessibleName(QString::fromUtf16(row.caption));
+        // Each value is a Tab stop of its own, read out with its caption.
+        value->setFocusPolicy(Qt::TabFocus);
         lblResult.at(i) = value;
     }
 
@@ -387,38 +416,34 @@ void frmMain::BuildReadingPage(QWidget& client) {
 }
 
 void frmMain::BuildTabOrder() {
-    // Page 1 in its own order, then what follows it on screen: the page
-    // in front of the other holds the only stops of the panel (Back on
-    // page 2), the promotion below it, and from the banner at the top back
-    // into the page. Qt leaves a control that takes no focus out of the
-    // order it is placed in, so both promotions are placed while both take
-    // it, whichever of them comes to the front later; only then does the
-    // one behind stop taking it.
-    const std::array<QWidget*, 9> order{txtName, cboMonth,     cboDate,    cboYear, cmdNext,
-                                        cmdBack, lblFullBrand, lblCobrand, Label14};
+    // Page 1 in its own order, then what follows it on screen: page 2 (only
+    // one page shows at a time) from the page itself through its values
+    // down the page to Back, then the promotion below the panel, and from
+    // the banner at the top back into the page. Qt leaves a control that
+    // takes no focus out of the order it is placed in, so both promotions
+    // are placed while both take it, whichever of them comes to the front
+    // later; only then does the one behind stop taking it.
+    std::vector<QWidget*> order{txtName, cboMonth, cboDate, cboYear, cmdNext, fraStep[1]};
+    for (const std::size_t row : ReadingOrder)
+        order.push_back(lblResult.at(row));
+    order.insert(order.end(), {cmdBack, lblFullBrand, lblCobrand, Label14});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     UpdatePromotionFocus();
-    for (QGroupBox* page : fraStep)
-        page->installEventFilter(this);
-    UpdatePageFocus();
 }
 
-void frmMain::UpdatePageFocus() {
-    QWidget* client = centralWidget();
-    const QObjectList& stack = client->children();
-    const bool readingInFront = stack.indexOf(fraStep[1]) > stack.indexOf(fraStep[0]);
-    QGroupBox* front = fraStep.at(readingInFront ? 1 : 0);
-    QGroupBox* covered = fraStep.at(readingInFront ? 0 : 1);
-    // Both pages stay shown; what lies on the covered one cannot be seen,
-    // so it is neither reached with Tab nor announced as showing.
-    for (QWidget* control : front->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->show();
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && covered->isAncestorOf(focus))
-        (readingInFront ? static_cast<QWidget*>(cmdBack) : txtName)->setFocus(Qt::OtherFocusReason);
-    for (QWidget* control : covered->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->hide();
+void frmMain::ShowPage(std::size_t page, QWidget* focus) {
+    // The page in front is the only one shown, so that what lies on the
+    // other is neither reached with Tab nor announced as showing. The
+    // focus moves before the page it was on goes, or Qt would pass it on
+    // to the next control of the order first.
+    QGroupBox* front = fraStep.at(page);
+    QGroupBox* covered = fraStep.at(1 - page);
+    front->raise();
+    front->show();
+    if (focus != nullptr)
+        focus->setFocus(Qt::OtherFocusReason);
+    covered->hide();
 }
 
 void frmMain::UpdatePromotionFocus() {
@@ -437,8 +462,6 @@ void frmMain::UpdatePromotionFocus() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ZOrderChange && (watched == lblFullBrand || watched == lblCobrand))
         UpdatePromotionFocus();
-    if (event->type() == QEvent::ZOrderChange && (watched == fraStep[0] || watched == fraStep[1]))
-        UpdatePageFocus();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -467,7 +490,7 @@ void frmMain::Form_Load() {
         cboDate->setCurrentIndex(0);
         cboYear->setCurrentIndex(0);
     });
-    RunStep([this] { fraStep[0]->raise(); });
+    RunStep([this] { ShowPage(0, nullptr); });
 }
 
 void frmMain::cmdNext_Click() {
@@ -480,18 +503,21 @@ void frmMain::cmdNext_Click() {
                     m_reading);
     });
     RunStep([this] { ShowReading(m_reading); });
-    RunStep([this] { fraStep[1]->raise(); });
+    // The focus goes with the reading: the button it was on is gone.
+    RunStep([this] { ShowPage(1, fraStep[1]); });
 }
 
 void frmMain::cmdBack_Click() {
+    // Page 1 and the focus in the name box first, then the box cleared: a
+    // screen reader takes a focus that follows a change of the box's text
+    // for a repeat and says nothing.
+    RunStep([this] { ShowPage(0, txtName); });
     RunStep([this] { txtName->clear(); });
     RunStep([this] {
         cboMonth->setCurrentIndex(0);
         cboDate->setCurrentIndex(0);
         cboYear->setCurrentIndex(0);
     });
-    RunStep([this] { txtName->setFocus(); });
-    RunStep([this] { fraStep[0]->raise(); });
 }
 
 bool frmMain::ValidatePersonalDetails() {
@@ -538,10 +564,16 @@ void frmMain::ShowReading(const ChakraReading& reading) {
             } else {
                 value->adjustSize();
             }
-            value->setAccessibleName(QString::fromUtf16(ResultRows.at(i).caption) +
-                                     QStringLiteral(", ") + values.at(i));
+            value->setAccessibleName(Spoken(i, values.at(i)));
         });
     }
+    // The heart of the reading, read out when the page appears: the sign,
+    // its ruling planet and the chakra.
+    RunStep([this, &values] {
+        fraStep[1]->setAccessibleDescription(Spoken(0, values.at(0)) + QStringLiteral(". ") +
+                                             Spoken(1, values.at(1)) + QStringLiteral(". ") +
+                                             Spoken(2, values.at(2)) + QStringLiteral("."));
+    });
     RunStep([this, &reading, &e] {
         picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
         picChakra->adjustSize();

@@ -100,7 +100,8 @@ private:
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
     void UpdatePromotionFocus();
-    void UpdatePageFocus();
+    // Shows page `page` (0 or 1) in front, alone, with the focus on `focus`.
+    void ShowPage(std::size_t page, QWidget* focus);
     // Opens a page of the maker's site, as every link and most menu entries do.
     void OpenPage(WebPageKey key);
 

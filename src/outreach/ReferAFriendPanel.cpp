@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <limits>
 
@@ -181,8 +182,20 @@ QString ReferAFriendPanel::placeholderOf(const QObject* box) const {
 }
 
 void ReferAFriendPanel::GotFocus(QObject* box) {
+    // The placeholder goes once Qt has told assistive technology of the
+    // focus, which it does only after this event: a screen reader takes a
+    // focus that follows a change of the box's text for a repeat and says
+    // nothing. Whatever the user does to the box first (a key, a click,
+    // leaving it) takes it away at once.
+    m_placeholderToClear = box;
+    QTimer::singleShot(0, this, [this] { ClearPlaceholder(); });
+}
+
+void ReferAFriendPanel::ClearPlaceholder() {
+    QObject* box = m_placeholderToClear;
+    m_placeholderToClear = nullptr;
     RunStep([&] {
-        if (modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
+        if (box != nullptr && modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
             setTextOf(box, QString());
     });
 }
@@ -204,6 +217,17 @@ bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
 }
 
 bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::FocusOut:
+        if (watched == m_placeholderToClear)
+            ClearPlaceholder();
+        break;
+    default:
+        break;
+    }
     switch (event->type()) {
     case QEvent::FocusIn:
         if (withinTheForm(static_cast<QFocusEvent*>(event)))

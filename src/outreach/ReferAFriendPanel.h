@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 class QLineEdit;
 class QPushButton;
@@ -60,12 +61,17 @@ private:
     QLineEdit* BoxToCorrect() const;
     void GotFocus(QObject* box);
     void LostFocus(QObject* box);
+    // Takes away the placeholder of the box that took the focus last, if
+    // it still shows it.
+    void ClearPlaceholder();
     // True when the keystroke was refused.
     bool EmailKeyPress(QLineEdit* box, const QString& typed);
 
     Platform& m_platform;
     modTellAFriend::ReferralValues m_lastValues;
     QString m_lastAddress;
+    // The box whose placeholder goes next (see GotFocus).
+    QPointer<QObject> m_placeholderToClear;
 };
 
 } // namespace aurivane

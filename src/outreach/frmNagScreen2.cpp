@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,7 +40,7 @@ QString otherProgramsText() {
 } // namespace
 
 frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
+    : QDialog(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
     buildLayout();
     m_forms.loaded(this, [this] { Form_Unload(); });
     // Closing by the window frame unloads the screen, which ends the program
@@ -153,8 +154,20 @@ void frmNagScreen2::buildLayout() {
     setTabOrder(cmdClose, Frame2->txtName);
     setTabOrder(Frame2->txtFriendName, lblGoToHome);
     setTabOrder(lblGoToHome, Check1);
+    // Return in a box presses no button: a dialog would make the first of
+    // them its default one.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
     cmdClose->setFocus(Qt::OtherFocusReason);
     ShowFocusRing(*this);
+}
+
+void frmNagScreen2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmNagScreen2::Form_Load() {
@@ -174,6 +187,8 @@ void frmNagScreen2::Form_Load() {
         const auto n =
             std::clamp(static_cast<qsizetype>(r * 4.0F), qsizetype{0}, messages.size() - 1);
         Label2->setText(messages.at(n));
+        // What a screen reader reads when the screen opens, after its title.
+        setAccessibleDescription(messages.at(n));
     });
     // Centred on its first show, when the system knows its frame.
     RunStep([&] { CentreOnFirstShow(*this); });

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QDialog>
 #include <QIcon>
 #include <QStringList>
-#include <QWidget>
 
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -18,8 +19,10 @@ class ReferAFriendPanel;
 
 // The support screen: the last window of a run. It asks the user to visit
 // the forum, links to the maker's pages, carries the refer-a-friend panel
-// and stays above other windows. Leaving it ends the program.
-class frmNagScreen2 : public QWidget {
+// and stays above other windows. Leaving it ends the program. It is a
+// dialog, so that screen readers announce it as one and read its message
+// when it opens; it runs modeless.
+class frmNagScreen2 : public QDialog {
     Q_OBJECT
 public:
     // `icon` is the application icon, borrowed from the start-up form.
@@ -45,6 +48,11 @@ public:
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     ClickableLabel* lblGoToHome = nullptr;
+
+protected:
+    // Escape leaves the screen open, as it always has: closing it ends the
+    // program, and a stray key must not lose a recommendation being typed.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLayout();

@@ -646,9 +646,9 @@ def support_screen_messages_on_top(world, display):
     wm = WindowManager(world, display)
     app = world.start()
     keyboard_on(display, main_window(display, app))
-    # "Maya", 1 March; the reading page's first stop is "&Back", then the
-    # promotion in front, and backwards from there round to the banner.
-    keyboard(display, "Maya", "@Tab Down Down Tab Tab Tab space Tab Return shift+Tab shift+Tab "
+    # "Maya", 1 March; the reading page's first stop is the page itself, and
+    # backwards from there come the banner and the promotion in front.
+    keyboard(display, "Maya", "@Tab Down Down Tab Tab Tab space shift+Tab shift+Tab Return Tab "
              "Return alt+f x")
     wait_for("the links of the reading page", lambda: [a.split("=")[-1] for a in world.opened()]
              in (["fully-branded", "home-page"], ["co-brand", "home-page"]))
