@@ -9,6 +9,7 @@
 #include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
 #include "formkit/LinkAccessibility.h"
+#include "formkit/ListAccessibility.h"
 #include "frmAbout.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
@@ -320,19 +321,7 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
         list->setFont(Verdana(8.25));
         SetListColours(*list);
         list->setGeometry(geometry);
-        list->setAccessibleName(accessibleName);
-        // Orca says nothing when a closed list's value changes under the
-        // arrow keys, and names the month list after its caption: the
-        // description says which part of the date the list holds and what
-        // it holds now ("Month of birth, March"), and a screen reader reads
-        // it out whenever it changes on the list that has the focus.
-        connect(list, &QComboBox::currentTextChanged, list,
-                [list, accessibleName](const QString& value) {
-                    RunStep([&] {
-                        list->setAccessibleDescription(accessibleName + QStringLiteral(", ") +
-                                                       value);
-                    });
-                });
+        AnnounceListValue(*list, accessibleName);
         return list;
     };
     cboMonth = makeList(QStringLiteral("cboMonth"), QStringLiteral("Month of birth"),

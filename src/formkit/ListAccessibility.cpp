@@ -1,0 +1,43 @@
+#include "ListAccessibility.h"
+
+#include "platform/Steps.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+
+namespace aurivane {
+
+namespace {
+
+// Screen readers say nothing when a closed list's value changes (Orca reads
+// neither the new name nor the new description of a list), but they read
+// an entry of it that takes the focus, as in the open list: the entry now
+// chosen is told as focused, within the list named like the box.
+void TellChosenEntry(QComboBox& list) {
+    if (!list.hasFocus() || list.view()->isVisible())
+        return; // elsewhere, or open: the open list tells it itself
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&list);
+    QAccessibleInterface* entries = box != nullptr ? box->child(0) : nullptr;
+    QAccessibleInterface* chosen =
+        entries != nullptr ? entries->child(list.currentIndex()) : nullptr;
+    if (chosen == nullptr)
+        return;
+    QAccessibleEvent focus(chosen, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+} // namespace
+
+void AnnounceListValue(QComboBox& list, const QString& name) {
+    list.setAccessibleName(name);
+    list.view()->setAccessibleName(name);
+    list.setAccessibleDescription(name + QStringLiteral(", ") + list.currentText());
+    QObject::connect(
+        &list, &QComboBox::currentTextChanged, &list, [&list, name](const QString& value) {
+            RunStep([&] { list.setAccessibleDescription(name + QStringLiteral(", ") + value); });
+            RunStep([&] { TellChosenEntry(list); });
+        });
+}
+
+} // namespace aurivane
