@@ -23,6 +23,8 @@ void TellChosenEntry(QComboBox& list) {
         entries != nullptr ? entries->child(list.currentIndex()) : nullptr;
     if (chosen == nullptr)
         return;
+    // The list is made when first needed, not with the box.
+    list.view()->setAccessibleName(list.accessibleName());
     QAccessibleEvent focus(chosen, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
@@ -31,7 +33,6 @@ void TellChosenEntry(QComboBox& list) {
 
 void AnnounceListValue(QComboBox& list, const QString& name) {
     list.setAccessibleName(name);
-    list.view()->setAccessibleName(name);
     list.setAccessibleDescription(name + QStringLiteral(", ") + list.currentText());
     QObject::connect(
         &list, &QComboBox::currentTextChanged, &list, [&list, name](const QString& value) {
