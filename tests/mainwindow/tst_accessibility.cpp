@@ -312,7 +312,7 @@ private slots:
              "Sun Sign: Capricorn. Ruling Planet: Saturn. Chakra Name: Root Chakra - Muladhara.");
         main("next value", "lblResult(0)", "Sun Sign: Capricorn", "");
         // The entry now chosen is told as focused, within the list.
-        main("month Down", "cboMonth", "February", "Month of birth, February");
+        main("month Down", "cboMonth", "Month of birth / February", "Month of birth, February");
         main("Back", "txtName", "Name", "");
         const QString third = QStringLiteral(
             "Quillmoor is a FREE online discussion forum for all things mystic. To help Quillmoor "
@@ -369,8 +369,11 @@ private slots:
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             QAccessibleInterface* told = event->accessibleInterface();
-            events.append({event->type(), event->object(),
-                           told != nullptr ? told->text(QAccessible::Name) : QString()});
+            // An entry of a list is told within the list it belongs to.
+            QString heard = told != nullptr ? told->text(QAccessible::Name) : QString();
+            if (told != nullptr && told->object() == nullptr)
+                heard = told->parent()->text(QAccessible::Name) + QStringLiteral(" / ") + heard;
+            events.append({event->type(), event->object(), heard});
         });
         const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
 
