@@ -89,18 +89,18 @@ void Collect(QWidget* widget, Texts& texts) {
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
         add("entries", entries.join(u'|'));
+        // Qt on Linux names a list by its value, on Windows by its name.
+        add("name", list->accessibleName());
         shown = list->currentText();
     }
 
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     if (accessible == nullptr)
         return;
-    // A name is listed where it says more than the shown text. Qt on Linux
-    // names a list by its value, on Windows by its name, which the lists
-    // also give as their description.
+    // A name is listed where it says more than the shown text.
     const QString heard = accessible->text(QAccessible::Name);
     const QString description = accessible->text(QAccessible::Description);
-    if (heard != shown && heard != description)
+    if (heard != shown && qobject_cast<QComboBox*>(widget) == nullptr)
         add("name", heard);
     add("description", description);
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {
@@ -195,10 +195,13 @@ Texts MainWindowTexts() {
         {"lblLabel(1) text", "Date of Birth"},
         {"cboMonth entries", "January|February|March|April|May|June|July|August|September|"
                              "October|November|December"},
+        {"cboMonth name", "Month of birth"},
         {"cboMonth description", "Month of birth, January"},
         {"cboDate entries", Numbers(1, 31)},
+        {"cboDate name", "Day of birth"},
         {"cboDate description", "Day of birth, 1"},
         {"cboYear entries", Numbers(1900, 2050)},
+        {"cboYear name", "Year of birth"},
         {"cboYear description", "Year of birth, 1900"},
         {"cmdNext text", "&Get My Aurivane Reading"},
         {"cmdNext keys", "Press=Alt+G"},

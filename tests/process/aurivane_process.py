@@ -782,66 +782,52 @@ def copy_has_its_own_store_and_lock(world, display):
 
 class Orca:
     """Orca on the private display, on a D-Bus session of its own that the
-    program joins, speaking nowhere: what it would say goes to its debug
-    file, one line `HH:MM:SS.micro - SPEECH OUTPUT: '...'` an utterance."""
+    program joins (`program`), speaking nowhere: what it would say goes to
+    its debug file, a line `HH:MM:SS.micro - SPEECH OUTPUT: '...'` each."""
 
     def __init__(self, world):
         self.root = world._folder("orca")
         self.log = os.path.join(self.root, "debug.txt")
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                               start_new_session=True)
-        self.bus = bus
-        self.address = bus.stdout.readline().decode().strip()
-        check(self.address, "no D-Bus session")
-        settings = os.path.join(self.root, "settings")
-        os.makedirs(settings)
-        with open(os.path.join(settings, "user-settings.conf"), "w") as f:
-            json.dump({"general": {"speechServerFactory": "silentspeech"},
-                       "profiles": {"default": {"profile": ["Default", "default"],
-                                                "speechServerFactory": "silentspeech"}},
-                       "pronunciations": {}, "keybindings": {}}, f)
-        env = world.environment(DBUS_SESSION_BUS_ADDRESS=self.address,
-                                PYTHONPATH=os.path.dirname(os.path.abspath(__file__)))
+        self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                                    stdout=subprocess.PIPE, start_new_session=True)
+        address = self.bus.stdout.readline().decode().strip()
+        self.program = {"DBUS_SESSION_BUS_ADDRESS": address,
+                        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+        with open(os.path.join(self.root, "user-settings.conf"), "w") as f:
+            json.dump({"general": {"speechServerFactory": "silentspeech"}, "pronunciations": {},
+                       "keybindings": {}, "profiles": {"default": {
+                           "profile": ["Default", "default"],
+                           "speechServerFactory": "silentspeech"}}}, f)
         self.process = subprocess.Popen(
-            ["orca", "--replace", "-u", settings, "--debug-file=" + self.log], env=env,
+            ["orca", "--replace", "-u", self.root, "--debug-file=" + self.log],
+            env=world.environment(PYTHONPATH=os.path.dirname(os.path.abspath(__file__)),
+                                  **self.program),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("Orca", lambda: "SPEECH OUTPUT: 'Screen reader on.'" in self._text())
+        world.processes += [self.process, self.bus]  # ended whatever happens
+        wait_for("Orca", lambda: "'Screen reader on.'" in self.said())
 
-    def _text(self):
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as f:
-                return f.read()
-        except FileNotFoundError:
+    def said(self):
+        if not os.path.exists(self.log):
             return ""
-
-    def program_environment(self):
-        """What the program needs to be heard."""
-        return {"DBUS_SESSION_BUS_ADDRESS": self.address,
-                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+        with open(self.log, encoding="utf-8", errors="replace") as f:
+            return f.read()
 
     def stop(self):
         """Stops Orca gently, so that it writes out its file, and returns
-        what it said as (time of day, utterance)."""
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=WAIT)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
+        each utterance as (second of the day, text)."""
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
         os.killpg(self.bus.pid, signal.SIGTERM)
         self.bus.wait(timeout=WAIT)
-        said = re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'\s*(?:voice=\S+)?\{",
-                          self._text(), re.M)
-        return [(time_of_day(at), text) for at, text in said]
+        said = re.findall(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'\s*(?:voice=\S+)?\{",
+                          self.said(), re.M)
+        return [(int(h) * 3600 + int(m) * 60 + float(sec), text) for h, m, sec, text in said]
 
 
-def time_of_day(text):
-    hours, minutes, seconds = text.split(":")
-    return int(hours) * 3600 + int(minutes) * 60 + float(seconds)
-
-
-def now_of_day():
+def second_of_day():
     now = datetime.datetime.now()
     return now.hour * 3600 + now.minute * 60 + now.second + now.microsecond / 1e6
 
@@ -851,16 +837,16 @@ def screen_reader_hears_the_walk(world, display):
     on, the reading, three values, Back, the support screen, and back into a
     box of its referral panel that shows its placeholder. Each step must be
     heard before the next key."""
-    wm = WindowManager(world, display)
+    WindowManager(world, display)
     orca = Orca(world)
-    app = world.start(**orca.program_environment())
+    app = world.start(**orca.program)
     keyboard_on(display, main_window(display, app))
     settle = WAIT / 15
     time.sleep(settle)
     steps = []
 
     def step(name, *keys):
-        steps.append((name, now_of_day()))
+        steps.append((name, second_of_day()))
         for key in keys:
             if key.startswith("alt+"):  # held while the letter is pressed, as people do
                 display.xdotool("keydown", "alt")
@@ -878,30 +864,26 @@ def screen_reader_hears_the_walk(world, display):
         step("value %d" % (n + 1), "Tab")
     step("Back", "alt+b")
     step("close", "alt+f", "x")
-    support = wait_for("the support screen", lambda: [
-        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0]
-    keyboard_on(display, support)
+    keyboard_on(display, wait_for("the support screen", lambda: [
+        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])[0])
     step("into the panel", "Tab")
     step("on in the panel", "Tab")
     step("back to the placeholder", "shift+Tab")
-    steps.append(("end", now_of_day()))
+    steps.append(("end", second_of_day()))
     said = orca.stop()
-    heard = {}
-    for (name, start), (_, end) in zip(steps, steps[1:]):
-        heard[name] = " | ".join(text for at, text in said if start <= at < end)
+    heard = {name: " | ".join(text for at, text in said if start <= at < end)
+             for (name, start), (_, end) in zip(steps, steps[1:])}
     print("\n".join("%s: %s" % item for item in heard.items()))
-    wanted = {
-        "month Down": ["February"],
-        "reading": ["Sun Sign: Aquarius", "Ruling Planet: Uranus and Saturn",
-                    "Chakra Name: Root Chakra - Muladhara"],
-        "value 1": ["Sun Sign: Aquarius"],
-        "value 2": ["Ruling Planet: Uranus and Saturn"],
-        "value 3": ["Chakra Name: Root Chakra - Muladhara"],
-        "Back": ["Name text"],
-        "close": ["Aurivane v1.20 dialog", "Quillmoor"],
-        "back to the placeholder": ["Your Name"],
-    }
-    for name, phrases in wanted.items():
+    for name, phrases in {
+            "month Down": ["February"],
+            "reading": ["Sun Sign: Aquarius", "Ruling Planet: Uranus and Saturn",
+                        "Chakra Name: Root Chakra - Muladhara"],
+            "value 1": ["Sun Sign: Aquarius"],
+            "value 2": ["Ruling Planet: Uranus and Saturn"],
+            "value 3": ["Chakra Name: Root Chakra - Muladhara"],
+            "Back": ["Name text"],
+            "close": ["Aurivane v1.20 dialog", "Quillmoor"],
+            "back to the placeholder": ["Your Name"]}.items():
         for phrase in phrases:
             check(phrase in heard[name], "%s: %r not heard in %r" % (name, phrase, heard[name]))
 
