@@ -23,11 +23,11 @@ import argparse
 import os
 import random
 import re
-import subprocess
 import sys
 import time
 
-ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+import suite
+from suite import ROOT
 
 STRING = re.compile(r'QStringLiteral\("((?:[^"\\]|\\.)*)"\)|u"((?:[^"\\]|\\.)*)"')
 BOUNDARY = re.compile(r"(?<=[\w)\]]) (<=|>=|<|>) (?=[\w(!-])")
@@ -85,21 +85,13 @@ def sites(kind, lines):
     return out
 
 
-def run(args, timeout):
-    try:
-        return subprocess.run(args, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              timeout=timeout, check=False).returncode
-    except subprocess.TimeoutExpired:
-        return -1
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build")
     parser.add_argument("--count", type=int, default=30)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--only", choices=["text", "boundary", "delete", "number"])
-    parser.add_argument("--tests", default="^(process_|packaging_)",
+    parser.add_argument("--tests", default=suite.LATER,
                         help="what ctest leaves out in its first run (-E)")
     parser.add_argument("--qttest-only", action="store_true",
                         help="leave out the process tests, where CPU is short")
@@ -107,6 +99,8 @@ def main():
     build = os.path.abspath(options.build)
     rng = random.Random(options.seed)
     kinds = [options.only] if options.only else ["text", "boundary", "delete", "number"]
+    selections = suite.runs(build, later=options.tests, qttest_only=options.qttest_only)
+    suite.interrupt_on_sigterm()
 
     results = []
     tried = set()
@@ -131,14 +125,10 @@ def main():
         try:
             with open(path, "w", encoding="utf-8") as source:
                 source.writelines(lines)
-            if run(["cmake", "--build", build], 900) != 0:
+            if not suite.build(build):
                 continue
             started = time.monotonic()
-            caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
-                          "-E", options.tests], 900) != 0
-            if not caught and not options.qttest_only:
-                caught = run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
-                              "-R", "^process_"], 900) != 0
+            caught = suite.fails(build, selections)
             results.append((kind, where, original.strip(), lines[i].strip(), caught))
             print("%-8s %-8s %s (%.0f s)\n  - %s\n  + %s" % (
                 kind, "caught" if caught else "SURVIVED", where, time.monotonic() - started,
@@ -146,7 +136,7 @@ def main():
         finally:
             with open(path, "w", encoding="utf-8") as source:
                 source.writelines(original if n == i else line for n, line in enumerate(lines))
-    run(["cmake", "--build", build], 900)
+    suite.build(build)
 
     caught = sum(1 for r in results if r[4])
     print("\n%d of %d mutants caught (%.0f %%)" % (caught, len(results),
