@@ -1,5 +1,5 @@
 #include "app/frmStartup.h"
-#include "formkit/FormBehaviour.h"
+#include "formkit/FocusRing.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"

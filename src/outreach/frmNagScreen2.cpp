@@ -154,7 +154,6 @@ void frmNagScreen2::buildLayout() {
     setTabOrder(Frame2->txtFriendName, lblGoToHome);
     setTabOrder(lblGoToHome, Check1);
     cmdClose->setFocus(Qt::OtherFocusReason);
-    ShowFocusRing(*this);
 }
 
 void frmNagScreen2::Form_Load() {
