@@ -107,7 +107,6 @@ private slots:
         QCOMPARE(f.frontPage(), 1);
         QCOMPARE(f.window->Reading(),
                  (ChakraReading{"1", "January", "1900", "Capricorn", "Saturn", "Root Chakra", 6}));
-        QCOMPARE(f.window->lblResult[2]->text(), QStringLiteral("Root Chakra - Muladhara"));
     }
 
     void validation_data() {
@@ -345,23 +344,16 @@ private slots:
     // --- menus and links -------------------------------------------------
 
     void linksOpenTheirPageAndChangeNothingElse_data() {
-        QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Label14") << "Label14"
-                                 << "home-page";
-        QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                      << "fully-branded";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
+        QTest::newRow("Label14") << "home-page";
+        QTest::newRow("lblFullBrand") << "fully-branded";
+        QTest::newRow("mnuOnline") << "help-web-page";
+        QTest::newRow("mnuVisit") << "home-page";
+        QTest::newRow("mnuUpdate") << "download-web-page";
+        QTest::newRow("mnuDonate") << "donate";
     }
     void linksOpenTheirPageAndChangeNothingElse() {
-        QFETCH(QString, control);
+        const QString control = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, page);
         Fixture f;
         QVERIFY(f.ready());
