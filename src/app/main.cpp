@@ -1,5 +1,5 @@
 #include "app/frmStartup.h"
-#include "formkit/FormBehaviour.h"
+#include "formkit/FocusRing.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
 #include "platform/QtPlatform.h"
@@ -8,12 +8,13 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <optional>
 #include <vector>
 
 int main(int argc, char* argv[]) {
-    const std::optional<QByteArray> chosen = aurivane::WindowSystem::Choose(argc, argv);
-    if (!chosen) {
+    using aurivane::WindowSystem::Choice;
+    const Choice chosen = aurivane::WindowSystem::Choose(
+        argc, argv, aurivane::WindowSystem::Surroundings::OfThisProcess());
+    if (chosen == Choice::NoDisplay) {
         std::fputs("aurivane: no display found (DISPLAY is not set, and WAYLAND_DISPLAY is not "
                    "set or Qt's Wayland plugin, package qt6-wayland, is missing); "
                    "to run without a screen use: xvfb-run -a aurivane\n",
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
     // The chosen window system goes to Qt as its -platform option, which no
     // program started from here (the browser) inherits.
     QByteArray option("-platform");
-    QByteArray windowSystem = *chosen;
+    QByteArray windowSystem = aurivane::WindowSystem::PlatformArgument(chosen);
     std::vector<char*> arguments(argv, argv + argc);
     if (!windowSystem.isEmpty() && argc > 0)
         arguments.insert(arguments.begin() + 1, {option.data(), windowSystem.data()});

@@ -7,10 +7,8 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QtEndian>
 
 #include <array>
 
@@ -24,40 +22,11 @@ QString DoubleSizePath(const QString& path) {
                    : path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-// The pixels of a picture as decoding gives them, where they are compiled in
-// beside it (<file>.argb, written by tools/artwork: "ARGB", width, height and
-// QImage format as little-endian 32-bit numbers, then the rows). Copying
-// them costs a fraction of decoding, and decoding any picture loads every
-// image plugin. Null when they are not there or do not add up.
-QImage DecodedPixels(const QString& path) {
-    if constexpr (Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
-        return {};
-    const QResource resource(path + QStringLiteral(".argb"));
-    const QByteArray data = resource.uncompressedData();
-    constexpr qsizetype HeaderSize = 16;
-    if (data.size() < HeaderSize || !data.startsWith("ARGB"))
-        return {};
-    const auto header = [&data](int field) {
-        return qFromLittleEndian<quint32>(data.constData() + 4 * field);
-    };
-    const quint32 width = header(1);
-    const quint32 height = header(2);
-    const auto format = static_cast<QImage::Format>(header(3));
-    constexpr quint32 Largest = 1024;
-    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
-        width == 0 || height == 0 || width > Largest || height > Largest ||
-        data.size() != HeaderSize + qsizetype(width) * height * 4)
-        return {};
-    const QImage pixels(reinterpret_cast<const uchar*>(data.constData() + HeaderSize), int(width),
-                        int(height), int(width * 4), format);
-    return pixels.copy();
-}
-
 QPixmap Read(const QString& path) {
     QPixmap picture;
     if (QPixmapCache::find(path, &picture))
         return picture;
-    QImage pixels = DecodedPixels(path);
+    QImage pixels = Resources::StoredPixels(path);
     if (pixels.isNull())
         pixels.load(path);
     picture = QPixmap::fromImage(std::move(pixels));

@@ -114,7 +114,6 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
 
     m_forms.loaded(this, {}, false);
     CentreOnFirstShow(*this);
-    ShowFocusRing(*this);
 }
 
 frmAbout::~frmAbout() = default;

@@ -188,7 +188,6 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     // Closing by the window frame unloads the window, as "E&xit" does.
     UnloadOnClose(m_forms, *this);
     CentreOnFirstShow(*this);
-    ShowFocusRing(*this);
     Form_Load();
     txtName->setFocus();
 }

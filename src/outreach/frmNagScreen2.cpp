@@ -159,7 +159,6 @@ void frmNagScreen2::buildLayout() {
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
     cmdClose->setFocus(Qt::OtherFocusReason);
-    ShowFocusRing(*this);
 }
 
 void frmNagScreen2::keyPressEvent(QKeyEvent* event) {

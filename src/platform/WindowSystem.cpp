@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
-#include <cstring>
+#include <optional>
 
 namespace aurivane::WindowSystem {
 
@@ -29,8 +30,34 @@ namespace {
 }
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
-constexpr const char* FixedSizeProperty = "aurivaneFixedSize";
-constexpr const char* WatchedProperty = "aurivaneWatched";
+
+// Qt's options that take the next argument as their value, "-" or "--"
+// before each alike.
+bool TakesValue(QByteArrayView option) {
+    for (const char* known : {"-platformpluginpath", "-platformtheme", "-qwindowgeometry",
+                              "-qwindowtitle", "-qwindowicon"}) {
+        if (option == known)
+            return true;
+    }
+    return false;
+}
+
+// Whether the command line names a platform as Qt reads it: "-platform NAME"
+// or "--platform NAME", and not as the value of another of Qt's options.
+bool PlatformNamed(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == nullptr || argv[i][0] != '-')
+            continue;
+        QByteArrayView option(argv[i]);
+        if (option.startsWith("--"))
+            option = option.sliced(1);
+        if (option == "-platform" && i + 1 < argc)
+            return true;
+        if (TakesValue(option))
+            ++i;
+    }
+    return false;
+}
 
 // Watches every top-level window. Qt's own title bar asks the compositor to
 // maximize even a window of fixed size, and the compositor answers with a
@@ -59,27 +86,36 @@ protected:
     }
 
 private:
+    // What the guard keeps of a window it watches.
+    struct Watched {
+        // Its fixed size, put aside while the compositor maximizes it.
+        std::optional<QSize> fixedSize;
+    };
+
     void Watch(QWindow& window) {
-        if (window.property(WatchedProperty).toBool())
+        if (m_watched.contains(&window))
             return;
-        window.setProperty(WatchedProperty, true);
-        connect(&window, &QWindow::windowStateChanged, this,
-                [w = &window](Qt::WindowState state) { RunStep([&] { Requested(*w, state); }); });
+        m_watched.insert(&window, {});
+        connect(&window, &QObject::destroyed, this,
+                [this, w = &window] { RunStep([&] { m_watched.remove(w); }); });
+        connect(
+            &window, &QWindow::windowStateChanged, this,
+            [this, w = &window](Qt::WindowState state) { RunStep([&] { Requested(*w, state); }); });
     }
 
     // The title bar asked for a larger state; the request is still on its
     // way, the compositor's answer not yet in.
-    static void Requested(QWindow& window, Qt::WindowState state) {
+    void Requested(QWindow& window, Qt::WindowState state) {
         if (!(Enlarged & state) || window.minimumSize() != window.maximumSize())
             return;
-        window.setProperty(FixedSizeProperty, window.maximumSize());
+        m_watched[&window].fixedSize = window.maximumSize();
         window.setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 
     // The compositor reported a new state.
-    static void Settle(QWindow& window) {
-        const QVariant fixed = window.property(FixedSizeProperty);
-        if (!fixed.isValid())
+    void Settle(QWindow& window) {
+        const auto found = m_watched.find(&window);
+        if (found == m_watched.end() || !found->fixedSize)
             return;
         if (window.windowStates() & Enlarged) {
             QTimer::singleShot(0, &window, [w = &window] {
@@ -87,35 +123,59 @@ private:
             });
             return;
         }
-        window.setProperty(FixedSizeProperty, QVariant());
-        window.setMaximumSize(fixed.toSize());
+        const QSize fixed = *found->fixedSize;
+        found->fixedSize.reset();
+        window.setMaximumSize(fixed);
     }
+
+    QHash<const QWindow*, Watched> m_watched;
 };
 
 } // namespace
 
-std::optional<QByteArray> Choose(int argc, const char* const* argv) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0)
-            return QByteArray();
-    }
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return QByteArray();
-    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-        return QByteArrayLiteral("xcb");
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && WaylandPluginInstalled())
+QByteArray PlatformArgument(Choice choice) {
+    switch (choice) {
+    case Choice::X11:
+        return QByteArrayLiteral("xcb;wayland");
+    case Choice::Wayland:
         return QByteArrayLiteral("wayland");
-    return std::nullopt;
+    case Choice::QtDecides:
+    case Choice::NoDisplay:
+        break;
+    }
+    return {};
+}
+
+Surroundings Surroundings::OfThisProcess() {
+    Surroundings here;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    here.qtPlatform = qgetenv("QT_QPA_PLATFORM");
+    here.display = qgetenv("DISPLAY");
+    here.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    here.waylandPluginInstalled = !here.waylandDisplay.isEmpty() && WaylandPluginInstalled();
 #else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return QByteArray();
+    here.x11OrWayland = false;
 #endif
+    return here;
+}
+
+Choice Choose(int argc, const char* const* argv, const Surroundings& surroundings) {
+    if (!surroundings.x11OrWayland || !surroundings.qtPlatform.isEmpty() ||
+        PlatformNamed(argc, argv))
+        return Choice::QtDecides;
+    if (!surroundings.display.isEmpty())
+        return Choice::X11;
+    if (!surroundings.waylandDisplay.isEmpty() && surroundings.waylandPluginInstalled)
+        return Choice::Wayland;
+    return Choice::NoDisplay;
+}
+
+bool IsWayland(QStringView name) {
+    return name == u"wayland" || name.startsWith(u"wayland-");
 }
 
 void GuardFixedSizeWindows(QGuiApplication& application) {
-    if (QGuiApplication::platformName() == QStringLiteral("wayland"))
+    if (IsWayland(QGuiApplication::platformName()))
         application.installEventFilter(new FixedSizeGuard(&application));
 }
 

@@ -1,24 +1,54 @@
 #pragma once
 
 #include <QByteArray>
-
-#include <optional>
+#include <QStringView>
 
 class QGuiApplication;
 
 namespace aurivane::WindowSystem {
 
-// The window system to ask Qt for, decided before the application exists.
-// An empty text leaves the choice to Qt (the user named a platform in
-// QT_QPA_PLATFORM or with -platform, or the system is not X11/Wayland);
-// nullopt means no display can be reached.
-//
+// The window system the program asks Qt for, decided before the application
+// exists.
+enum class Choice {
+    // Qt's own choice: the user named a platform (QT_QPA_PLATFORM, or
+    // "-platform NAME" or "--platform NAME" on the command line), or the
+    // system is not one where X11 and Wayland are the choices.
+    QtDecides,
+    // X first, then Wayland should X not answer.
+    X11,
+    // Wayland, with Qt's Wayland plugin installed.
+    Wayland,
+    // Neither can be reached.
+    NoDisplay,
+};
+
+// The platforms Qt is given as its -platform option, tried in order:
+// "xcb;wayland" for X11, "wayland" for Wayland, nothing for the others.
+QByteArray PlatformArgument(Choice choice);
+
+// What the choice depends on besides the command line. An empty variable
+// counts as unset, as it does for Qt.
+struct Surroundings {
+    bool x11OrWayland = true;  // Linux and the other Unix systems but macOS
+    QByteArray qtPlatform;     // QT_QPA_PLATFORM
+    QByteArray display;        // DISPLAY
+    QByteArray waylandDisplay; // WAYLAND_DISPLAY
+    bool waylandPluginInstalled = false;
+
+    static Surroundings OfThisProcess();
+};
+
 // When X is there (DISPLAY, as in every GNOME or KDE Wayland session through
 // XWayland) the program runs on X: there its windows keep the places it gives
 // them and the support screen stays above the others, which a Wayland client
-// cannot ask for. With Wayland alone it runs on Wayland, when Qt's Wayland
-// plugin is installed.
-std::optional<QByteArray> Choose(int argc, const char* const* argv);
+// cannot ask for. Should X not answer, Qt goes on to Wayland. With Wayland
+// alone it runs on Wayland, when Qt's Wayland plugin is installed. The
+// command line is read as Qt reads it.
+Choice Choose(int argc, const char* const* argv, const Surroundings& surroundings);
+
+// Whether Qt's platform `name` is Wayland: "wayland" or one of its variants
+// such as "wayland-egl".
+bool IsWayland(QStringView name);
 
 // On Wayland, a fixed-size window that the title bar Qt draws itself asks to
 // maximize is let to take the size the compositor gives (a different size

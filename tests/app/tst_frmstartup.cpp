@@ -115,8 +115,7 @@ private slots:
 
         startup.Form_Load();
 
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("Application is already running"));
+        QCOMPARE(platform.messageTexts(), QStringList{"Application is already running"});
         QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
         QCOMPARE(platform.messages.first().buttons, MessageButtons::Ok);
         QCOMPARE(platform.messages.first().caption, QStringLiteral("Aurivane"));

@@ -21,14 +21,12 @@ private slots:
         QCOMPARE(clicked.count(), 1);
         QTest::mouseClick(&label, Qt::RightButton);
         QTest::mouseClick(&label, Qt::MiddleButton);
-        QCOMPARE(clicked.count(), 1);
         // Pressed over the label, released away from it: no click.
         QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 10));
-        QCOMPARE(clicked.count(), 1);
         // Released over it without a press first: no click either.
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.count(), 1); // the first click alone
     }
 
     // A link opens with Return, Enter (the keypad's too) or Space alone.

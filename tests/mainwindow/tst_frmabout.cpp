@@ -75,15 +75,12 @@ private slots:
     }
 
     void linksOpenTheirPageAndKeepTheBoxOpen_data() {
-        QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("page");
-        QTest::newRow("lblHomePage") << "lblHomePage"
-                                     << "home-page";
-        QTest::newRow("lblCoBrand") << "lblCoBrand"
-                                    << "fully-branded";
+        QTest::newRow("lblHomePage") << "home-page";
+        QTest::newRow("lblCoBrand") << "fully-branded";
     }
     void linksOpenTheirPageAndKeepTheBoxOpen() {
-        QFETCH(QString, link);
+        const QString link = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, page);
         Fixture f;
         QVERIFY(f.ready());

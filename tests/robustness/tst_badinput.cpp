@@ -98,11 +98,10 @@ private slots:
     // must carry every box's trimmed text back unchanged.
     void hugeReferralBoxesEncodeExactly_data() {
         QTest::addColumn<int>("box");
-        QTest::newRow("sender name") << 0;
-        QTest::newRow("sender email") << 1;
-        QTest::newRow("message") << 2;
-        QTest::newRow("friend name") << 3;
-        QTest::newRow("friend email") << 4;
+        int box = 0;
+        for (const char* row :
+             {"sender name", "sender email", "message", "friend name", "friend email"})
+            QTest::newRow(row) << box++;
     }
     void hugeReferralBoxesEncodeExactly() {
         QFETCH(int, box);

@@ -21,46 +21,39 @@ QString codes(std::initializer_list<char16_t> list) {
 class TestModHelp : public QObject {
     Q_OBJECT
 private slots:
-    void encodeShiftsUpAndDropsWhatPasses255_data() {
+    // Stored, each code moves up by 85 and what would pass 255 is dropped;
+    // read back, each moves down and what would fall below 0 is dropped.
+    void shiftBothWays_data() {
         QTest::addColumn<QString>("plain");
-        QTest::addColumn<QString>("encoded");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("code 0") << codes({0}) << codes({85});
-        QTest::newRow("code 84") << codes({84}) << codes({169});
-        QTest::newRow("code 85") << codes({85}) << codes({170});
-        QTest::newRow("code 170 is the last kept") << codes({170}) << codes({255});
-        QTest::newRow("codes 171 and 255 dropped, order kept")
-            << codes({u'a', 171, u'b', 255, u'c'}) << codes({u'a' + 85, u'b' + 85, u'c' + 85});
-        // Outside the single-byte set a character becomes '?' first.
-        QTest::newRow("above 255 counts as ?") << codes({0x20AC}) << codes({u'?' + 85});
-        QTest::newRow("Duration") << QStringLiteral("Duration")
-                                  << codes({153, 202, 199, 182, 201, 190, 196, 195});
-    }
-    void encodeShiftsUpAndDropsWhatPasses255() {
-        QFETCH(QString, plain);
-        QFETCH(QString, encoded);
-        QCOMPARE(modHelp::EncodeSetting(plain), encoded);
-    }
-
-    void decodeShiftsDownAndDropsWhatFallsBelow0_data() {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("decoded");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("code 0 dropped") << codes({0}) << QString();
-        QTest::newRow("code 84 dropped") << codes({84}) << QString();
-        QTest::newRow("code 85 gives code 0") << codes({85}) << codes({0});
-        QTest::newRow("code 170") << codes({170}) << codes({85});
-        QTest::newRow("code 171") << codes({171}) << codes({86});
-        QTest::newRow("code 255") << codes({255}) << codes({170});
-        QTest::newRow("plain digit 1 reads as empty") << QStringLiteral("1") << QString();
-        QTest::newRow("plain date reads as empty") << QStringLiteral("12/8/2026") << QString();
+        QTest::addColumn<int>("ways"); // 1: stored as, 2: read back from, 3: both
+        QTest::newRow("empty") << QString() << QString() << 3;
+        QTest::newRow("code 0") << codes({0}) << codes({85}) << 3;
+        QTest::newRow("code 84") << codes({84}) << codes({169}) << 3;
+        QTest::newRow("code 85") << codes({85}) << codes({170}) << 3;
+        QTest::newRow("code 86") << codes({86}) << codes({171}) << 3;
+        QTest::newRow("code 170 is the last kept") << codes({170}) << codes({255}) << 3;
+        QTest::newRow("codes 171 and 255 dropped, order kept")
+            << codes({u'a', 171, u'b', 255, u'c'}) << codes({u'a' + 85, u'b' + 85, u'c' + 85}) << 1;
+        // Outside the single-byte set a character becomes '?' first.
+        QTest::newRow("above 255 counts as ?") << codes({0x20AC}) << codes({u'?' + 85}) << 1;
+        QTest::newRow("Duration") << QStringLiteral("Duration")
+                                  << codes({153, 202, 199, 182, 201, 190, 196, 195}) << 3;
+        QTest::newRow("code 0 dropped") << QString() << codes({0}) << 2;
+        QTest::newRow("code 84 dropped") << QString() << codes({84}) << 2;
+        QTest::newRow("plain digit 1 reads as empty") << QString() << QStringLiteral("1") << 2;
+        QTest::newRow("plain date reads as empty") << QString() << QStringLiteral("12/8/2026") << 2;
         QTest::newRow("mixed keeps order")
-            << codes({u'x', 150, 10, 151}) << codes({u'x' - 85, 65, 66});
+            << codes({u'x' - 85, 65, 66}) << codes({u'x', 150, 10, 151}) << 2;
     }
-    void decodeShiftsDownAndDropsWhatFallsBelow0() {
+    void shiftBothWays() {
+        QFETCH(QString, plain);
         QFETCH(QString, stored);
-        QFETCH(QString, decoded);
-        QCOMPARE(modHelp::DecodeSetting(stored), decoded);
+        QFETCH(int, ways);
+        if (ways & 1)
+            QCOMPARE(modHelp::EncodeSetting(plain), stored);
+        if (ways & 2)
+            QCOMPARE(modHelp::DecodeSetting(stored), plain);
     }
 
     void settingsGoThroughTheShiftUnderTheProgramName() {

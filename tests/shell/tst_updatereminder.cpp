@@ -35,10 +35,10 @@ private slots:
             QCOMPARE(StoredReminderDate(platform), last);
             return;
         }
-        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messageTexts(),
+                 QStringList{"There maybe an update to this software available\r"
+                             "Do you want to check for an update?"});
         const FakePlatform::Message& question = platform.messages.first();
-        QCOMPARE(question.text, QStringLiteral("There maybe an update to this software available\r"
-                                               "Do you want to check for an update?"));
         QCOMPARE(question.icon, MessageIcon::Information);
         QCOMPARE(question.buttons, MessageButtons::YesNo);
         QCOMPARE(question.caption, QStringLiteral("Aurivane"));
