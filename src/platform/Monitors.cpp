@@ -44,9 +44,6 @@ QMargins CentreWithFrame(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
     if (target == nullptr)
         return {};
-    // First onto that monitor, so that the window takes its scale.
-    if (window.screen() != target)
-        window.setScreen(target);
     QMargins frame = FrameOf(window);
     if (frame.isNull())
         frame = g_lastFrame;
@@ -57,7 +54,7 @@ QMargins CentreWithFrame(QWidget& window) {
         QPoint(std::max(centred.x(), area.left()), std::max(centred.y(), area.top())) +
         QPoint(frame.left(), frame.top());
     // move() places the frame as far as Qt knows it, the client area where
-    // it knows none.
+    // it knows none; a place on another monitor takes that monitor's scale.
     window.move(client - (window.geometry().topLeft() - window.pos()));
     return frame;
 }
@@ -115,10 +112,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show)
+        if (event->type() != QEvent::Expose)
             return false;
+        // Only from the window's first showing on screen: before, X11 still
+        // reports the places and sizes it had on its way there, and a size
+        // asked for then would take one of those places with it.
         auto* window = qobject_cast<QWindow*>(watched);
-        if (window == nullptr || !window->isTopLevel() ||
+        if (window == nullptr || !window->isTopLevel() || !window->isExposed() ||
             window->property(FollowedProperty).toBool())
             return false;
         RunStep([&] {
