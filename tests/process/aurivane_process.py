@@ -60,11 +60,11 @@ def wait_for(what, probe, timeout=WAIT):
 # --- the X display ---------------------------------------------------------
 
 class Display:
-    def __init__(self):
+    def __init__(self, *options):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-             "-screen", "0", "1280x1024x24"],
+             *(options or ("-screen", "0", "1280x1024x24"))],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -121,10 +121,13 @@ class Display:
               "XSendEvent failed")
         self.xlib.XFlush(self.dpy)
 
-    def xdotool(self, *args):
-        result = subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.name},
+    def xdotool(self, *args, tool="xdotool"):
+        result = subprocess.run([tool, *args], env={**os.environ, "DISPLAY": self.name},
                                 capture_output=True, text=True, timeout=WAIT)
         return result.stdout
+
+    def xrandr(self, *args):
+        return self.xdotool(*args, tool="xrandr")
 
     def windows(self, pid, title):
         """Visible windows of the process with exactly this title."""
@@ -322,18 +325,15 @@ def short_date(day):
 
 # --- helpers over the program's windows -----------------------------------
 
-def main_window(display, process):
+def main_window(display, process, title=MAIN_TITLE, what="the main window"):
     def probe():
         check(process.poll() is None, "the program ended early: %s" % stderr_of(process))
-        return display.windows(process.pid, MAIN_TITLE)
-    return wait_for("the main window", probe)[0]
+        return display.windows(process.pid, title)
+    return wait_for(what, probe)[0]
 
 
 def message_box(display, process):
-    def probe():
-        check(process.poll() is None, "the program ended early: %s" % stderr_of(process))
-        return display.windows(process.pid, MESSAGE_TITLE)
-    return wait_for("a message box", probe)[0]
+    return main_window(display, process, MESSAGE_TITLE, "a message box")
 
 
 def stderr_of(process):
@@ -370,27 +370,24 @@ def first_start_and_orderly_end(world, display):
           "stored date %r is not today" % stored)
     check(world.opened() == [], "the first start opened %r" % world.opened())
 
-    # Closing the main window by its frame brings up the support screen.
-    display.close_window(window)
-    support = wait_for("the support screen", lambda: [
-        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
-    check(len(display.windows(app.pid, MAIN_TITLE)) == 1, "the main window is still on screen")
-    check(app.poll() is None, "closing the main window ended the program")
-
-    # Its "E&xit" ends the program, successfully.
-    display.click(support[0], *EXIT_BUTTON_CENTRE)
-    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+    end_via_support_screen(display, app, window)
     check(read_duration(world) == stored, "the exit changed the stored date")
 
 
 def second_instance_refused(world, display):
-    first = world.start()
+    # Without a runtime folder the lock goes into a folder of its own below
+    # TMPDIR, which the first start creates.
+    os.makedirs(os.path.join(world.root, "tmp"))
+    lockless = {"XDG_RUNTIME_DIR": None, "TMPDIR": os.path.join(world.root, "tmp")}
+    first = world.start(**lockless)
     first_window = main_window(display, first)
+    lock = os.path.join(world.root, "tmp", "aurivane-%d" % os.getuid(), "aurivane.lock")
+    check(os.path.exists(lock), "no lock at " + lock)
     wait_for("the reminder date", lambda: read_duration(world))
     with open(world.settings_file, "rb") as f:
         settings_before = f.read()
 
-    second = world.start()
+    second = world.start(**lockless)
     refused(display, second)
     check(first.poll() is None, "the first instance ended")
     check(display.windows(first.pid, MAIN_TITLE) == [first_window],
@@ -401,19 +398,7 @@ def second_instance_refused(world, display):
     # Once the first instance is killed outright, its lock no longer counts.
     first.send_signal(signal.SIGKILL)
     first.wait(timeout=WAIT)
-    reach_main_window(display, world.start(), question=False)
-
-
-def lock_folder_created(world, display):
-    temp = os.path.join(world.root, "tmp")
-    os.makedirs(temp)
-    folder = os.path.join(temp, "aurivane-%d" % os.getuid())
-    check(not os.path.exists(folder), "lock folder exists beforehand")
-    app = world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp)
-    main_window(display, app)
-    check(os.path.exists(os.path.join(folder, "aurivane.lock")), "no lock in " + folder)
-    refused(display, world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp))
-    check(app.poll() is None, "the running instance ended")
+    reach_main_window(display, world.start(**lockless), question=False)
 
 
 def reminder_yes_opens_download_page(world, display):
@@ -439,9 +424,13 @@ def reminder_yes_opens_download_page(world, display):
 # --- bad input and failing surroundings -------------------------------------
 
 def end_via_support_screen(display, app, window):
+    """Closing the main window by its frame brings up the support screen in
+    its place; its "E&xit" ends the program, successfully."""
     display.close_window(window)
     support = wait_for("the support screen", lambda: [
         w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
+    check(len(display.windows(app.pid, MAIN_TITLE)) == 1, "the main window is still on screen")
+    check(app.poll() is None, "closing the main window ended the program")
     display.click(support[0], *EXIT_BUTTON_CENTRE)
     check(exit_status(app) == 0, "exit status %s: %s" % (app.returncode, stderr_of(app)))
 
@@ -491,25 +480,16 @@ def folders_in_the_way(world, display):
     check(os.path.isdir(world.settings_file), "the folder was replaced")
 
 
-def config_folder_is_file(world, display):
-    # The program's own configuration folder is taken by a regular file.
-    folder = os.path.dirname(world.settings_file)
-    with open(folder, "w", encoding="utf-8") as f:
-        f.write("not a folder\n")
-    runs_and_ends(world, display)
-    with open(folder, encoding="utf-8") as f:
-        check(f.read() == "not a folder\n", "the file in the way was changed")
-
-
 def nothing_below_a_file(world, display):
     # Nothing can be created below a regular file, not even by root: neither
-    # the settings nor the lock.
-    blocker = os.path.join(world.root, "blocker")
+    # the settings, whose folder is taken by one, nor the lock.
+    blocker = os.path.dirname(world.settings_file)
     with open(blocker, "w", encoding="utf-8") as f:
-        f.write("x")
-    runs_and_ends(world, display, XDG_CONFIG_HOME=os.path.join(blocker, "config"),
-                  XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
+        f.write("not a folder\n")
+    runs_and_ends(world, display, XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
                   TMPDIR=os.path.join(blocker, "tmp"))
+    with open(blocker, encoding="utf-8") as f:
+        check(f.read() == "not a folder\n", "the file in the way was changed")
 
 
 def odd_duration(stored, question):
@@ -589,6 +569,15 @@ class WindowManager:
     def keeps_above(self, window):
         state = self._property(self.x.create_resource_object("window", window), "_NET_WM_STATE")
         return self.x.intern_atom("_NET_WM_STATE_ABOVE") in state
+
+    def frame(self, window):
+        """The frame around `window` (left, top, width, height) and its client size."""
+        win = self.x.create_resource_object("window", window)
+        geometry = win.get_geometry()
+        origin = win.translate_coords(self.root, 0, 0)
+        left, right, top, bottom = self._property(win, "_NET_FRAME_EXTENTS") or [0] * 4
+        return (-origin.x - left, -origin.y - top, geometry.width + left + right,
+                geometry.height + top + bottom, (geometry.width, geometry.height))
 
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever
@@ -672,6 +661,92 @@ def support_screen_messages_on_top(world, display):
           in world.opened()[2], "sent %r" % world.opened()[2])
     keyboard(display, "@alt+x")  # "E&xit" ends the program
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+# --- on two monitors -------------------------------------------------------------
+
+# A on the left, B on its right and primary; under openbox without panels a
+# monitor's free area is all of it. Client areas at scale 1 (a message box's
+# varies), and the keys for the about box, "Please enter your name", closing
+# the main window, a referral without addresses, and Esc (closes, answers No).
+MONITORS = {"A": "1280/338x1024/270+0+0", "*B": "1920/508x1200/318+1280+0"}
+CLIENT = {"main": (660, 464), "about": (469, 217), "support": SUPPORT_SIZE, "box": None}
+KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n", "esc": "Escape"}
+# Each row: B's scale, the start (the update question first, or a second
+# start refused) and steps: (x, y) moves the window in front there, a KEYS
+# name presses those keys in it, "unplug" takes B away, and (window, monitor)
+# waits for that window to stand whole on that monitor at its size for that
+# scale, centred when new; it is then in front.
+MONITOR_ROWS = {
+    "start on the primary": (1, "", [("main", "B")]),
+    "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
+    "already running": (1, "second", [("box", "B")]),
+    "about box": (1, "", [(1400, 90), "about", ("about", "B"), "esc", (20, 40), "about",
+                          ("about", "A")]),
+    "message box": (1, "", [(1300, 600), "name", ("box", "B")]),
+    "support screen": (1, "", [(1400, 90), "close", ("support", "B"), "refer", ("box", "B")]),
+    "support screen on A": (1, "", [(20, 40), "close", ("support", "A"), "refer", ("box", "A")]),
+    "B unplugged": (1, "", [(1400, 90), "unplug", "close", ("support", "A")]),
+    "scale": (2, "", [("main", "B"), (20, 40), ("main", "A"), (1400, 90), ("main", "B"), "about",
+                      ("about", "B"), (20, 40), ("about", "A"), "esc", "close", ("support", "B")]),
+}
+
+
+def several_monitors(world, display):
+    openbox = WindowManager(world, display)
+    for name, (scale, start, steps) in MONITOR_ROWS.items():
+        for monitor, geometry in MONITORS.items():
+            display.xrandr("--setmonitor", monitor, geometry, "none")
+        display.xdotool("mousemove", "640", "512")  # the pointer on A
+        row = World(world.program, display)
+        if start == "question":
+            write_duration(row, short_date(row.today() - datetime.timedelta(days=15)))
+        try:
+            factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale}
+            app = row.start(**factors)
+            seen = {"main": None if start == "question" else main_window(display, app)}
+            app = row.start(**factors) if start == "second" else app
+            front = seen["main"]
+            for step in steps:
+                if step in KEYS:
+                    display.xdotool("windowfocus", "--sync", str(front), "key", "--clearmodifiers",
+                                    *KEYS[step].split())
+                    front = seen["main"] if step == "esc" else front
+                elif step == "unplug":
+                    display.xrandr("--delmonitor", "B")
+                elif isinstance(step[0], int):
+                    display.xdotool("windowmove", "--sync", str(front), *map(str, step))
+                else:
+                    front = seen[step[0]] = whole_on(display, openbox, app, seen, scale, *step)
+        except Failure as failure:
+            raise Failure("%s: %s" % (name, failure))
+        finally:
+            row.clean_up()
+
+
+def whole_on(display, openbox, app, seen, scale, kind, monitor):
+    """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
+    size for the monitor's scale and, if it is new, centred; returns it."""
+    width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
+        monitor, MONITORS.get("*" + monitor))))
+    size = CLIENT[kind] and tuple(n * (scale if monitor == "B" else 1) for n in CLIENT[kind])
+    found = []
+
+    def probe():
+        check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
+        for window in display.windows(app.pid, MESSAGE_TITLE if kind == "box" else MAIN_TITLE):
+            x, y, w, h, client = openbox.frame(window)
+            found[:] = [(x, y, w, h), client]
+            off = max(abs(2 * x + w - 2 * left - width), abs(2 * y + h - 2 * top - height))
+            if (window not in seen.values() or window == seen.get(kind)) and \
+                    size in (None, client) and left <= x <= left + width - w and \
+                    top <= y <= top + height - h and (window == seen.get(kind) or off <= 6):
+                return window
+        return None
+    try:
+        return wait_for(kind, probe)
+    except Failure:
+        raise Failure("%s: frame and client size %s, not as wanted on %s" % (kind, found, monitor))
 
 
 # --- in a Wayland session (weston) ---------------------------------------------
@@ -792,11 +867,9 @@ SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "no_display_says_so": no_display_says_so,
     "second_instance_refused": second_instance_refused,
-    "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
     "folders_in_the_way": folders_in_the_way,
-    "config_folder_is_file": config_folder_is_file,
     "nothing_below_a_file": nothing_below_a_file,
     "duration_far_past": odd_duration(shift("1/1/1900", 85), True),
     # Stored characters past the single-byte set read as "?", which the
@@ -808,6 +881,7 @@ SCENARIOS = {
     "copy_has_its_own_store_and_lock": copy_has_its_own_store_and_lock,
     "wayland_alone_survives_maximize": wayland_alone_survives_maximize,
     "wayland_session_runs_on_x": wayland_session_runs_on_x,
+    "several_monitors": several_monitors,
 }
 
 
@@ -816,13 +890,16 @@ def main(argv):
         print("usage: %s <aurivane> {%s} [2030]" % (argv[0], ",".join(SCENARIOS)),
               file=sys.stderr)
         return 2
-    # Only the stacking scenario needs a window manager.
-    openbox = ("openbox",) if argv[2] == "support_screen_messages_on_top" else ()
-    for tool in ("Xvfb", "xdotool") + openbox:
+    # Only the stacking scenario and that on two monitors need a window
+    # manager; the monitors are two parts of one screen, which a server reset
+    # would take away.
+    monitors = argv[2] == "several_monitors"
+    openbox = ("openbox",) if argv[2] == "support_screen_messages_on_top" or monitors else ()
+    for tool in ("Xvfb", "xdotool") + openbox + ("xrandr",) * monitors:
         if shutil.which(tool) is None:
             print("SKIP: %s is not installed" % tool)
             return 77
-    display = Display()
+    display = Display(*("-noreset", "-screen", "0", "3200x1200x24") * monitors)
     world = World(os.path.abspath(argv[1]), display)
     if argv[3:]:
         world.fake_today = FAKE_TODAY
