@@ -151,24 +151,6 @@ private slots:
                                                     : static_cast<QWidget*>(window.lblFullBrand));
     }
 
-    void supportScreenBorrowsTheIconAndComesOnce() {
-        FakePlatform platform;
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        startup.Form_Load();
-        startup.ShowSupportScreen();
-        frmNagScreen2* screen = startup.supportScreen();
-        QVERIFY(screen != nullptr);
-        QVERIFY(screen->isVisible());
-        QCOMPARE(screen->picNagscreen2Icon->pixmap().toImage(),
-                 startup.IMGIcon.first().pixmap(32, 32).toImage());
-        QVERIFY(!screen->picNagscreen2Icon->pixmap().isNull());
-        startup.ShowSupportScreen();
-        QCOMPARE(startup.supportScreen(), screen);
-        startup.HideStartupForm();
-        QVERIFY(forms.isLoaded(&startup));
-    }
-
     void exitUnloadsStartupFormThenSupportScreen_data() {
         QTest::addColumn<bool>("byFrame");
         QTest::newRow("E&xit") << false;
@@ -188,6 +170,12 @@ private slots:
         frmNagScreen2* screen = startup.supportScreen();
         QVERIFY(screen != nullptr && screen->isVisible());
         QVERIFY(!platform.ended());
+        // It borrows the start-up form's icon, and comes only once.
+        QCOMPARE(screen->picNagscreen2Icon->pixmap().toImage(),
+                 startup.IMGIcon.first().pixmap(32, 32).toImage());
+        QVERIFY(!screen->picNagscreen2Icon->pixmap().isNull());
+        startup.ShowSupportScreen();
+        QCOMPARE(startup.supportScreen(), screen);
         QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&startup, screen}));
         QList<QWidget*> unloads;
         connect(&forms, &Forms::unloadStarted, &forms, [&](QWidget* form) { unloads << form; });
