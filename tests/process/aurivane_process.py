@@ -480,16 +480,25 @@ def folders_in_the_way(world, display):
     check(os.path.isdir(world.settings_file), "the folder was replaced")
 
 
+def config_folder_is_file(world, display):
+    # The program's own configuration folder is taken by a regular file.
+    folder = os.path.dirname(world.settings_file)
+    with open(folder, "w", encoding="utf-8") as f:
+        f.write("not a folder\n")
+    runs_and_ends(world, display)
+    with open(folder, encoding="utf-8") as f:
+        check(f.read() == "not a folder\n", "the file in the way was changed")
+
+
 def nothing_below_a_file(world, display):
     # Nothing can be created below a regular file, not even by root: neither
-    # the settings, whose folder is taken by one, nor the lock.
-    blocker = os.path.dirname(world.settings_file)
+    # the settings nor the lock.
+    blocker = os.path.join(world.root, "blocker")
     with open(blocker, "w", encoding="utf-8") as f:
-        f.write("not a folder\n")
-    runs_and_ends(world, display, XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
+        f.write("x")
+    runs_and_ends(world, display, XDG_CONFIG_HOME=os.path.join(blocker, "config"),
+                  XDG_RUNTIME_DIR=os.path.join(blocker, "runtime"),
                   TMPDIR=os.path.join(blocker, "tmp"))
-    with open(blocker, encoding="utf-8") as f:
-        check(f.read() == "not a folder\n", "the file in the way was changed")
 
 
 def odd_duration(stored, question):
@@ -655,10 +664,10 @@ def support_screen_messages_on_top(world, display):
     # An address without a dot: its message hands the focus back to it.
     keyboard(display, "bob@example", "@Tab", "ann@example.org")
     box_above_support_screen(display, wm, app, support, lambda: keyboard(display, "@alt+n"))
-    keyboard(display, "bob@example.org", "@Tab Tab", "Ann", "@Tab", "HIDDEN", "@alt+n")
+    keyboard(display, "bob@example.org", "@Tab Tab", "Ann&Co=1+1", "@Tab", "HIDDEN", "@alt+n")
     wait_for("the referral %r" % world.opened(), lambda: len(world.opened()) == 3)
-    check("&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann&taf5=ann%40"
-          in world.opened()[2], "sent %r" % world.opened()[2])
+    check("&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann%26Co%3D1%2B1"
+          "&taf5=ann%40example.org&" in world.opened()[2], "sent %r" % world.opened()[2])
     keyboard(display, "@alt+x")  # "E&xit" ends the program
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
 
@@ -870,6 +879,7 @@ SCENARIOS = {
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
     "folders_in_the_way": folders_in_the_way,
+    "config_folder_is_file": config_folder_is_file,
     "nothing_below_a_file": nothing_below_a_file,
     "duration_far_past": odd_duration(shift("1/1/1900", 85), True),
     # Stored characters past the single-byte set read as "?", which the
