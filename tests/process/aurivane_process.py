@@ -675,11 +675,12 @@ def support_screen_messages_on_top(world, display):
 # --- on two monitors -------------------------------------------------------------
 
 # A on the left, B on its right and primary; under openbox without panels a
-# monitor's free area is all of it. Client areas at scale 1 (a message box's
-# varies), and the keys for the about box, "Please enter your name", closing
-# the main window, a referral without addresses, and Esc (closes, answers No).
+# monitor's free area is all of it. Client areas at scale 1, None where the
+# font decides (the menu bar, a message box), and the keys for the about box,
+# "Please enter your name", closing the main window, a referral without
+# addresses, and Esc (closes, answers No).
 MONITORS = {"A": "1280/338x1024/270+0+0", "*B": "1920/508x1200/318+1280+0"}
-CLIENT = {"main": (660, 464), "about": (469, 217), "support": SUPPORT_SIZE, "box": None}
+CLIENT = {"main": (660, None), "about": (469, 217), "support": SUPPORT_SIZE, "box": (None, None)}
 KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n", "esc": "Escape"}
 # Each row: B's scale, the start (the update question first, or a second
 # start refused) and steps: (x, y) moves the window in front there, a KEYS
@@ -738,7 +739,7 @@ def whole_on(display, openbox, app, seen, scale, kind, monitor):
     size for the monitor's scale and, if it is new, centred; returns it."""
     width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
         monitor, MONITORS.get("*" + monitor))))
-    size = CLIENT[kind] and tuple(n * (scale if monitor == "B" else 1) for n in CLIENT[kind])
+    size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
     found = []
 
     def probe():
@@ -748,7 +749,8 @@ def whole_on(display, openbox, app, seen, scale, kind, monitor):
             found[:] = [(x, y, w, h), client]
             off = max(abs(2 * x + w - 2 * left - width), abs(2 * y + h - 2 * top - height))
             if (window not in seen.values() or window == seen.get(kind)) and \
-                    size in (None, client) and left <= x <= left + width - w and \
+                    size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
+                    left <= x <= left + width - w and \
                     top <= y <= top + height - h and (window == seen.get(kind) or off <= 6):
                 return window
         return None
