@@ -4,6 +4,7 @@
 #include "mainwindow/frmMain.h"
 #include "outreach/frmNagScreen2.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/UpdateReminder.h"
@@ -89,6 +90,9 @@ void frmStartup::CoBrand_Randomize() {
 void frmStartup::ShowSupportScreen() {
     if (m_nagScreen.isNull())
         m_nagScreen = new frmNagScreen2(m_platform, m_forms, IMGIcon.value(0));
+    // It comes up where the user last looked: the main window's monitor.
+    if (!m_main.isNull())
+        Monitors::OpenOnMonitorOf(*m_nagScreen, *m_main);
     m_nagScreen->show();
     // The screen takes the keyboard from the closing main window.
     m_nagScreen->activateWindow();

@@ -2,6 +2,7 @@
 #include "formkit/FocusRing.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
     aurivane::WindowSystem::GuardFixedSizeWindows(app);
+    aurivane::Monitors::KeepFixedSizesAtEveryScale(app);
     QApplication::setStyle(aurivane::FormLook::MakeStyle());
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
     // Lets the desktop (on Wayland, the compositor) match the windows with

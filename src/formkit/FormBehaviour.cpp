@@ -2,6 +2,7 @@
 
 #include "FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/Steps.h"
 
 #include <QApplication>
@@ -11,26 +12,6 @@
 namespace aurivane {
 
 namespace {
-
-class FirstShowCentring final : public QObject {
-public:
-    explicit FirstShowCentring(QWidget& window) : QObject(&window), m_window(window) {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_window && event->type() == QEvent::Show && !m_centred) {
-            m_centred = true;
-            RunStep([this] { FormLook::CentreOnScreen(m_window); });
-        }
-        return false;
-    }
-
-private:
-    QWidget& m_window;
-    bool m_centred = false;
-};
 
 class CloseUnloading final : public QObject {
 public:
@@ -57,7 +38,7 @@ private:
 } // namespace
 
 void CentreOnFirstShow(QWidget& window) {
-    new FirstShowCentring(window);
+    Monitors::CentreOnFirstShow(window);
 }
 
 void UnloadOnClose(Forms& forms, QWidget& form) {

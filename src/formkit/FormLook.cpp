@@ -8,12 +8,10 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QStyleFactory>
 #include <QWidget>
 #include <QtMath>
 
-#include <algorithm>
 #include <mutex>
 
 namespace aurivane::FormLook {
@@ -147,19 +145,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
     SetTextColour(*label, colour);
     label->setText(text);
     return label;
-}
-
-void CentreOnScreen(QWidget& window) {
-    const QScreen* target = window.screen();
-    if (target == nullptr)
-        return;
-    // The frame, title bar included, once the system has told its size.
-    const QRect area = target->availableGeometry();
-    const QSize size = window.frameGeometry().size().expandedTo(window.size());
-    const QPoint centred = area.center() - QPoint(size.width() / 2, size.height() / 2);
-    // A window larger than the screen's free area goes to its top-left
-    // corner, so that its title bar stays within reach.
-    window.move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
 }
 
 QPalette FixedLightPalette() {

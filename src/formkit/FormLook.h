@@ -47,9 +47,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
 // that only a hidden control carries are read when first drawn.
 QStyle* MakeStyle();
 
-// Moves a top-level window to the centre of its screen.
-void CentreOnScreen(QWidget& window);
-
 // The colours the forms are painted in.
 inline const QColor DarkRedBrown{64, 0, 0};
 inline const QColor Gold{255, 180, 4};

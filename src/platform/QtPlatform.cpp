@@ -1,6 +1,8 @@
 #include "QtPlatform.h"
 
+#include "Monitors.h"
 #include "ShortDate.h"
+#include "Steps.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,6 +38,23 @@ QString settingsKey(const QString& section, const QString& name) {
     return section + u'/' + name;
 }
 
+// A message box centred on the monitor of the window it belongs to, or on
+// the primary monitor when it belongs to none: not over its owner, not under
+// the pointer. Its size is known only once Qt has laid it out for showing:
+// centred again then.
+class PlacedMessageBox final : public QMessageBox {
+public:
+    explicit PlacedMessageBox(QWidget* owner) : QMessageBox(owner) {
+        Monitors::CentreOnFirstShow(*this);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        RunStep([this] { Monitors::Centre(*this); });
+    }
+};
+
 } // namespace
 
 QtPlatform::QtPlatform() : m_random(std::random_device{}()) {}
@@ -46,7 +65,7 @@ MessageAnswer QtPlatform::showMessage(QWidget* owner, const QString& text, Messa
                                       MessageButtons buttons, const QString& caption) {
     // With its window as parent the box is that window's transient: the
     // window manager keeps it above the window, a stay-on-top one included.
-    QMessageBox box(owner != nullptr ? owner->window() : nullptr);
+    PlacedMessageBox box(owner != nullptr ? owner->window() : nullptr);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption.isEmpty() ? ApplicationTitle() : caption);
     box.setText(text);

@@ -72,33 +72,26 @@ private slots:
         QVERIFY(forms.isLoaded(startup.mainWindow()));
     }
 
-    void firstStartGoesStraightThrough() {
+    // The first start stores today's date without a question; a failing
+    // settings store costs the reminder, nothing else.
+    void startGoesStraightThrough_data() {
+        QTest::addColumn<int>("fails"); // 0 nothing, 1 reading, 2 writing
+        QTest::newRow("first start") << 0;
+        QTest::newRow("read fails") << 1;
+        QTest::newRow("write fails") << 2;
+    }
+    void startGoesStraightThrough() {
+        QFETCH(int, fails);
         FakePlatform platform;
         Forms forms(platform);
         frmStartup startup(platform, forms);
-        startup.Form_Load();
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
-        QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
-    }
-
-    // A failing settings store costs the reminder, nothing else.
-    void storeFailureLeavesTheRestOfTheSequence_data() {
-        QTest::addColumn<bool>("readFails");
-        QTest::newRow("read fails") << true;
-        QTest::newRow("write fails") << false;
-    }
-    void storeFailureLeavesTheRestOfTheSequence() {
-        QFETCH(bool, readFails);
-        FakePlatform platform;
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        platform.settingsReadFails = readFails;
-        platform.settingsWriteFails = !readFails;
+        platform.settingsReadFails = fails == 1;
+        platform.settingsWriteFails = fails == 2;
         platform.draws = {0.0F};
         startup.Form_Load();
         QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(StoredReminderDate(platform),
+                 fails == 0 ? platform.dateToText(platform.todayDate) : QString());
         QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
         QCOMPARE(startup.intCoBrandRandomNumber, qint16(1));
     }
@@ -157,24 +150,6 @@ private slots:
                                                     : static_cast<QWidget*>(window.lblFullBrand));
     }
 
-    void supportScreenBorrowsTheIconAndComesOnce() {
-        FakePlatform platform;
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        startup.Form_Load();
-        startup.ShowSupportScreen();
-        frmNagScreen2* screen = startup.supportScreen();
-        QVERIFY(screen != nullptr);
-        QVERIFY(screen->isVisible());
-        QCOMPARE(screen->picNagscreen2Icon->pixmap().toImage(),
-                 startup.IMGIcon.first().pixmap(32, 32).toImage());
-        QVERIFY(!screen->picNagscreen2Icon->pixmap().isNull());
-        startup.ShowSupportScreen();
-        QCOMPARE(startup.supportScreen(), screen);
-        startup.HideStartupForm();
-        QVERIFY(forms.isLoaded(&startup));
-    }
-
     void exitUnloadsStartupFormThenSupportScreen_data() {
         QTest::addColumn<bool>("byFrame");
         QTest::newRow("E&xit") << false;
@@ -194,6 +169,12 @@ private slots:
         frmNagScreen2* screen = startup.supportScreen();
         QVERIFY(screen != nullptr && screen->isVisible());
         QVERIFY(!platform.ended());
+        // It borrows the start-up form's icon, and comes only once.
+        QCOMPARE(screen->picNagscreen2Icon->pixmap().toImage(),
+                 startup.IMGIcon.first().pixmap(32, 32).toImage());
+        QVERIFY(!screen->picNagscreen2Icon->pixmap().isNull());
+        startup.ShowSupportScreen();
+        QCOMPARE(startup.supportScreen(), screen);
         QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&startup, screen}));
         QList<QWidget*> unloads;
         connect(&forms, &Forms::unloadStarted, &forms, [&](QWidget* form) { unloads << form; });

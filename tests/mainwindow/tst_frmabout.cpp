@@ -42,7 +42,6 @@ private slots:
         QVERIFY(f.about->cmdOK->isDefault());
         QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
-        QVERIFY(IsCentred(*f.about));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
     }
 

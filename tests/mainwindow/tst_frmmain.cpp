@@ -586,7 +586,6 @@ private slots:
     void windowHasItsFixedSize() {
         Fixture f;
         QVERIFY(f.ready());
-        QVERIFY(IsCentred(*f.window));
         QCOMPARE(f.window->centralWidget()->size(), QSize(660, 445));
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
         QVERIFY(f.window->fraStep[0]->isVisible() && !f.window->fraStep[1]->isVisible());

@@ -96,23 +96,45 @@ private slots:
     }
 
     // A lock (named after the program file, here the test's) left behind by
-    // an earlier process that had our id, or by one whose id is never used.
-    void staleLockIsTakenOver_data() {
-        QTest::addColumn<qint64>("pid");
-        QTest::newRow("our own id") << QCoreApplication::applicationPid();
-        QTest::newRow("a dead process") << qint64(2147483600);
+    // an earlier process that had our id, or by one whose id is never used,
+    // is taken over; one of a live process holds however old it is.
+    void lockHoldsOnlyForALiveProcess_data() {
+        QTest::addColumn<qint64>("pid"); // 0: a live stand-in for the instance
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("our own id") << QCoreApplication::applicationPid() << false;
+        QTest::newRow("a dead process") << qint64(2147483600) << false;
+        QTest::newRow("a live process") << qint64(0) << true;
     }
-    void staleLockIsTakenOver() {
+    void lockHoldsOnlyForALiveProcess() {
         QFETCH(qint64, pid);
+        QFETCH(bool, refused);
         QTemporaryDir dir;
-        QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(pid) + "\ntst_platform\n" + LockHost() + "\n");
-        lock.close();
+        // The live stand-in: a program waiting for input that never comes.
+        QProcess holder;
+        const QByteArray app = pid == 0 ? HOLDER : "tst_platform";
+        if (pid == 0) {
+            holder.start(QStringLiteral(HOLDER), {});
+            QVERIFY(holder.waitForStarted());
+            pid = holder.processId();
+        }
+        {
+            QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(QByteArray::number(pid) + "\n" + app + "\n" + LockHost() + "\n");
+            QVERIFY(lock.flush());
+            // Written an hour ago: far past any age after which a lock
+            // would count as left behind.
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
         QtPlatform platform;
         platform.setLockDirectory(dir.path());
-        QVERIFY(!platform.anotherInstanceRunning());
-        QVERIFY(!platform.anotherInstanceRunning()); // the answer stays fixed
+        const bool answer = platform.anotherInstanceRunning();
+        const bool again = platform.anotherInstanceRunning(); // the answer stays fixed
+        holder.kill();
+        holder.waitForFinished();
+        QCOMPARE(answer, refused);
+        QCOMPARE(again, refused);
     }
 
     void messageBoxShowsItsIcon_data() {
@@ -174,32 +196,6 @@ private slots:
             QVERIFY(WindowSystem::IsWayland(name));
         for (const char16_t* name : {u"xcb", u"offscreen", u"waylandish", u"xcb;wayland"})
             QVERIFY(!WindowSystem::IsWayland(name));
-    }
-
-    void liveLockHoldsHoweverOldItIs() {
-        QTemporaryDir dir;
-        QtPlatform platform;
-        platform.setLockDirectory(dir.path());
-        // A long-lived stand-in for the instance holding the lock: a program
-        // waiting for input that never comes.
-        QProcess holder;
-        holder.start(QStringLiteral(HOLDER), {});
-        QVERIFY(holder.waitForStarted());
-        {
-            QFile lock(dir.filePath(QStringLiteral("tst_platform.lock")));
-            QVERIFY(lock.open(QIODevice::WriteOnly));
-            lock.write(QByteArray::number(holder.processId()) + "\n" HOLDER "\n" + LockHost() +
-                       "\n");
-            QVERIFY(lock.flush());
-            // Written an hour ago: far past any age after which a lock
-            // would count as left behind.
-            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                     QFileDevice::FileModificationTime));
-        }
-        const bool refused = platform.anotherInstanceRunning();
-        holder.kill();
-        holder.waitForFinished();
-        QVERIFY(refused);
     }
 
     void lockFolderFallsBackWhenRuntimeFolderIsNoFolder_data() {

@@ -61,11 +61,11 @@ def wait_for(what, probe, timeout=WAIT):
 # --- the X display ---------------------------------------------------------
 
 class Display:
-    def __init__(self):
+    def __init__(self, *options):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-             "-screen", "0", "1280x1024x24"],
+             *(options or ("-screen", "0", "1280x1024x24"))],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -122,10 +122,13 @@ class Display:
               "XSendEvent failed")
         self.xlib.XFlush(self.dpy)
 
-    def xdotool(self, *args):
-        result = subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.name},
+    def xdotool(self, *args, tool="xdotool"):
+        result = subprocess.run([tool, *args], env={**os.environ, "DISPLAY": self.name},
                                 capture_output=True, text=True, timeout=WAIT)
         return result.stdout
+
+    def xrandr(self, *args):
+        return self.xdotool(*args, tool="xrandr")
 
     def windows(self, pid, title):
         """Visible windows of the process with exactly this title."""
@@ -368,27 +371,24 @@ def first_start_and_orderly_end(world, display):
           "stored date %r is not today" % stored)
     check(world.opened() == [], "the first start opened %r" % world.opened())
 
-    # Closing the main window by its frame brings up the support screen.
-    display.close_window(window)
-    support = wait_for("the support screen", lambda: [
-        w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
-    check(len(display.windows(app.pid, MAIN_TITLE)) == 1, "the main window is still on screen")
-    check(app.poll() is None, "closing the main window ended the program")
-
-    # Its "E&xit" ends the program, successfully.
-    display.click(support[0], *EXIT_BUTTON_CENTRE)
-    check(exit_status(app) == 0, "exit status %s" % app.returncode)
+    end_via_support_screen(display, app, window)
     check(read_duration(world) == stored, "the exit changed the stored date")
 
 
 def second_instance_refused(world, display):
-    first = world.start()
+    # Without a runtime folder the lock goes into a folder of its own below
+    # TMPDIR, which the first start creates.
+    os.makedirs(os.path.join(world.root, "tmp"))
+    lockless = {"XDG_RUNTIME_DIR": None, "TMPDIR": os.path.join(world.root, "tmp")}
+    first = world.start(**lockless)
     first_window = main_window(display, first)
+    lock = os.path.join(world.root, "tmp", "aurivane-%d" % os.getuid(), "aurivane.lock")
+    check(os.path.exists(lock), "no lock at " + lock)
     wait_for("the reminder date", lambda: read_duration(world))
     with open(world.settings_file, "rb") as f:
         settings_before = f.read()
 
-    second = world.start()
+    second = world.start(**lockless)
     refused(display, second)
     check(first.poll() is None, "the first instance ended")
     check(display.windows(first.pid, MAIN_TITLE) == [first_window],
@@ -399,19 +399,7 @@ def second_instance_refused(world, display):
     # Once the first instance is killed outright, its lock no longer counts.
     first.send_signal(signal.SIGKILL)
     first.wait(timeout=WAIT)
-    reach_main_window(display, world.start(), question=False)
-
-
-def lock_folder_created(world, display):
-    temp = os.path.join(world.root, "tmp")
-    os.makedirs(temp)
-    folder = os.path.join(temp, "aurivane-%d" % os.getuid())
-    check(not os.path.exists(folder), "lock folder exists beforehand")
-    app = world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp)
-    main_window(display, app)
-    check(os.path.exists(os.path.join(folder, "aurivane.lock")), "no lock in " + folder)
-    refused(display, world.start(XDG_RUNTIME_DIR=None, TMPDIR=temp))
-    check(app.poll() is None, "the running instance ended")
+    reach_main_window(display, world.start(**lockless), question=False)
 
 
 def reminder_yes_opens_download_page(world, display):
@@ -437,9 +425,13 @@ def reminder_yes_opens_download_page(world, display):
 # --- bad input and failing surroundings -------------------------------------
 
 def end_via_support_screen(display, app, window):
+    """Closing the main window by its frame brings up the support screen in
+    its place; its "E&xit" ends the program, successfully."""
     display.close_window(window)
     support = wait_for("the support screen", lambda: [
         w for w in display.windows(app.pid, MAIN_TITLE) if display.size(w) == SUPPORT_SIZE])
+    check(len(display.windows(app.pid, MAIN_TITLE)) == 1, "the main window is still on screen")
+    check(app.poll() is None, "closing the main window ended the program")
     display.click(support[0], *EXIT_BUTTON_CENTRE)
     check(exit_status(app) == 0, "exit status %s: %s" % (app.returncode, stderr_of(app)))
 
@@ -588,6 +580,15 @@ class WindowManager:
         state = self._property(self.x.create_resource_object("window", window), "_NET_WM_STATE")
         return self.x.intern_atom("_NET_WM_STATE_ABOVE") in state
 
+    def frame(self, window):
+        """The frame around `window` (left, top, width, height) and its client size."""
+        win = self.x.create_resource_object("window", window)
+        geometry = win.get_geometry()
+        origin = win.translate_coords(self.root, 0, 0)
+        left, right, top, bottom = self._property(win, "_NET_FRAME_EXTENTS") or [0] * 4
+        return (-origin.x - left, -origin.y - top, geometry.width + left + right,
+                geometry.height + top + bottom, (geometry.width, geometry.height))
+
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever
         covers it."""
@@ -664,12 +665,100 @@ def support_screen_messages_on_top(world, display):
     # An address without a dot: its message hands the focus back to it.
     keyboard(display, "bob@example", "@Tab", "ann@example.org")
     box_above_support_screen(display, wm, app, support, lambda: keyboard(display, "@alt+n"))
-    keyboard(display, "bob@example.org", "@Tab Tab", "Ann", "@Tab", "HIDDEN", "@alt+n")
+    keyboard(display, "bob@example.org", "@Tab Tab", "Ann&Co=1+1", "@Tab", "HIDDEN", "@alt+n")
     wait_for("the referral %r" % world.opened(), lambda: len(world.opened()) == 3)
-    check("&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann&taf5=ann%40"
-          in world.opened()[2], "sent %r" % world.opened()[2])
+    check("&taf1=Bob&taf2=bob%40example.org&taf3=Your%20Message%0D%0A&taf4=Ann%26Co%3D1%2B1"
+          "&taf5=ann%40example.org&" in world.opened()[2], "sent %r" % world.opened()[2])
     keyboard(display, "@alt+x")  # "E&xit" ends the program
     check(exit_status(app) == 0, "exit status %s" % app.returncode)
+
+
+# --- on two monitors -------------------------------------------------------------
+
+# A on the left, B on its right and primary; under openbox without panels a
+# monitor's free area is all of it. Client areas at scale 1, None where the
+# font decides (the menu bar, a message box), and the keys for the about box,
+# "Please enter your name", closing the main window, a referral without
+# addresses, and Esc (closes, answers No).
+MONITORS = {"A": "1280/338x1024/270+0+0", "*B": "1920/508x1200/318+1280+0"}
+CLIENT = {"main": (660, None), "about": (469, 217), "support": SUPPORT_SIZE, "box": (None, None)}
+KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n", "esc": "Escape"}
+# Each row: B's scale, the start (the update question first, or a second
+# start refused) and steps: (x, y) moves the window in front there, a KEYS
+# name presses those keys in it, "unplug" takes B away, and (window, monitor)
+# waits for that window to stand whole on that monitor at its size for that
+# scale, centred when new; it is then in front.
+MONITOR_ROWS = {
+    "start on the primary": (1, "", [("main", "B")]),
+    "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
+    "already running": (1, "second", [("box", "B")]),
+    "about box": (1, "", [(1400, 90), "about", ("about", "B"), "esc", (20, 40), "about",
+                          ("about", "A")]),
+    "message box": (1, "", [(1300, 600), "name", ("box", "B")]),
+    "support screen": (1, "", [(1400, 90), "close", ("support", "B"), "refer", ("box", "B")]),
+    "support screen on A": (1, "", [(20, 40), "close", ("support", "A"), "refer", ("box", "A")]),
+    "B unplugged": (1, "", [(1400, 90), "unplug", "close", ("support", "A")]),
+    "scale": (2, "", [("main", "B"), (20, 40), ("main", "A"), (1400, 90), ("main", "B"), "about",
+                      ("about", "B"), (20, 40), ("about", "A"), "esc", "close", ("support", "B")]),
+}
+
+
+def several_monitors(world, display):
+    openbox = WindowManager(world, display)
+    for name, (scale, start, steps) in MONITOR_ROWS.items():
+        for monitor, geometry in MONITORS.items():
+            display.xrandr("--setmonitor", monitor, geometry, "none")
+        display.xdotool("mousemove", "640", "512")  # the pointer on A
+        row = World(world.program, display)
+        if start == "question":
+            write_duration(row, short_date(row.today() - datetime.timedelta(days=15)))
+        try:
+            factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale}
+            app = row.start(**factors)
+            seen = {"main": None if start == "question" else main_window(display, app)}
+            app = row.start(**factors) if start == "second" else app
+            front = seen["main"]
+            for step in steps:
+                if step in KEYS:
+                    display.xdotool("windowfocus", "--sync", str(front), "key", "--clearmodifiers",
+                                    *KEYS[step].split())
+                    front = seen["main"] if step == "esc" else front
+                elif step == "unplug":
+                    display.xrandr("--delmonitor", "B")
+                elif isinstance(step[0], int):
+                    display.xdotool("windowmove", "--sync", str(front), *map(str, step))
+                else:
+                    front = seen[step[0]] = whole_on(display, openbox, app, seen, scale, *step)
+        except Failure as failure:
+            raise Failure("%s: %s" % (name, failure))
+        finally:
+            row.clean_up()
+
+
+def whole_on(display, openbox, app, seen, scale, kind, monitor):
+    """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
+    size for the monitor's scale and, if it is new, centred; returns it."""
+    width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
+        monitor, MONITORS.get("*" + monitor))))
+    size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
+    found = []
+
+    def probe():
+        check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
+        for window in display.windows(app.pid, MESSAGE_TITLE if kind == "box" else MAIN_TITLE):
+            x, y, w, h, client = openbox.frame(window)
+            found[:] = [(x, y, w, h), client]
+            off = max(abs(2 * x + w - 2 * left - width), abs(2 * y + h - 2 * top - height))
+            if (window not in seen.values() or window == seen.get(kind)) and \
+                    size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
+                    left <= x <= left + width - w and \
+                    top <= y <= top + height - h and (window == seen.get(kind) or off <= 6):
+                return window
+        return None
+    try:
+        return wait_for(kind, probe)
+    except Failure:
+        raise Failure("%s: frame and client size %s, not as wanted on %s" % (kind, found, monitor))
 
 
 # --- in a Wayland session (weston) ---------------------------------------------
@@ -901,7 +990,6 @@ SCENARIOS = {
     "first_start_and_orderly_end": first_start_and_orderly_end,
     "no_display_says_so": no_display_says_so,
     "second_instance_refused": second_instance_refused,
-    "lock_folder_created": lock_folder_created,
     "reminder_yes_opens_download_page": reminder_yes_opens_download_page,
     "settings_garbage_bytes": settings_garbage_bytes,
     "folders_in_the_way": folders_in_the_way,
@@ -918,6 +1006,7 @@ SCENARIOS = {
     "wayland_when_x_is_unreachable": wayland_when_x_is_unreachable,
     "wayland_session_runs_on_x": wayland_session_runs_on_x,
     "screen_reader_hears_the_walk": screen_reader_hears_the_walk,
+    "several_monitors": several_monitors,
 }
 
 
@@ -926,14 +1015,17 @@ def main(argv):
         print("usage: %s <aurivane> {%s} [2030]" % (argv[0], ",".join(SCENARIOS)),
               file=sys.stderr)
         return 2
-    # Only the stacking scenario needs a window manager.
-    openbox = ("openbox",) if argv[2] == "support_screen_messages_on_top" else ()
+    # Only the stacking scenario and that on two monitors need a window
+    # manager; the monitors are two parts of one screen, which a server reset
+    # would take away.
+    monitors = argv[2] == "several_monitors"
+    openbox = ("openbox",) if argv[2] == "support_screen_messages_on_top" or monitors else ()
     orca = ("openbox", "orca", "dbus-daemon") if argv[2] == "screen_reader_hears_the_walk" else ()
-    for tool in ("Xvfb", "xdotool") + openbox + orca:
+    for tool in ("Xvfb", "xdotool") + openbox + ("xrandr",) * monitors + orca:
         if shutil.which(tool) is None:
             print("SKIP: %s is not installed" % tool)
             return 77
-    display = Display()
+    display = Display(*("-noreset", "-screen", "0", "3200x1200x24") * monitors)
     world = World(os.path.abspath(argv[1]), display)
     if argv[3:]:
         world.fake_today = FAKE_TODAY

@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRect>
-#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -74,11 +73,4 @@ inline void CompareWithLookRow(const QWidget& form) {
     QCOMPARE(face.isEmpty() ? face : seen, face);
     QCOMPARE(text.isValid() ? widget->palette().color(fore) : text, text);
     QCOMPARE(back.isValid() ? widget->palette().color(ground) : back, back);
-}
-
-// A window opens centred on its screen, frame and title bar included.
-inline bool IsCentred(const QWidget& window) {
-    const QPoint off =
-        window.frameGeometry().center() - window.screen()->availableGeometry().center();
-    return qAbs(off.x()) <= 3 && qAbs(off.y()) <= 3;
 }

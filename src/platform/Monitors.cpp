@@ -1,0 +1,168 @@
+#include "Monitors.h"
+
+#include "Steps.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace aurivane::Monitors {
+
+namespace {
+
+constexpr const char* OpensOnProperty = "aurivaneOpensOn";
+constexpr const char* FollowedProperty = "aurivaneScaleFollowed";
+
+// The frame the window manager drew around the last of our windows it
+// framed: the likeliest frame of the next one, until that is framed too.
+QMargins g_lastFrame;
+
+QScreen* MonitorNamed(const QString& name) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto found = std::find_if(screens.cbegin(), screens.cend(),
+                                    [&](const QScreen* screen) { return screen->name() == name; });
+    return found != screens.cend() ? *found : nullptr;
+}
+
+// The frame around `window`, title bar included, as the system tells it:
+// on X11 nothing until the window manager has framed the shown window.
+QMargins FrameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+// Centres `window` on its opening monitor; returns the frame it reckoned
+// with.
+QMargins CentreWithFrame(QWidget& window) {
+    QScreen* target = OpeningMonitor(window);
+    if (target == nullptr)
+        return {};
+    QMargins frame = FrameOf(window);
+    if (frame.isNull())
+        frame = g_lastFrame;
+    const QRect area = target->availableGeometry();
+    const QSize outer = window.size().grownBy(frame);
+    const QPoint centred = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    const QPoint client =
+        QPoint(std::max(centred.x(), area.left()), std::max(centred.y(), area.top())) +
+        QPoint(frame.left(), frame.top());
+    // move() places the frame as far as Qt knows it, the client area where
+    // it knows none; a place on another monitor takes that monitor's scale.
+    window.move(client - (window.geometry().topLeft() - window.pos()));
+    return frame;
+}
+
+class FirstShowCentring final : public QObject {
+public:
+    explicit FirstShowCentring(QWidget& window) : QObject(&window), m_window(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
+            m_shown = true;
+            RunStep([this] {
+                m_frame = CentreWithFrame(m_window);
+                m_handle = m_window.windowHandle();
+                if (m_handle != nullptr)
+                    m_handle->installEventFilter(this);
+            });
+        } else if (watched == m_handle && event->type() == QEvent::Expose &&
+                   m_handle->isExposed()) {
+            // On screen, and so framed.
+            m_handle->removeEventFilter(this);
+            RunStep([this] {
+                const QMargins frame = FrameOf(m_window);
+                if (!frame.isNull())
+                    g_lastFrame = frame;
+                if (frame != m_frame)
+                    CentreWithFrame(m_window);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    QPointer<QWindow> m_handle;
+    bool m_shown = false;
+    QMargins m_frame;
+};
+
+// A fixed-size window whose pixels no longer give its size in points, as
+// after a move to a monitor of another scale, is asked for that size again,
+// and with it the window manager for the pixels the new scale gives.
+void FitToScale(QWindow& window) {
+    const QSize fixed = window.minimumSize();
+    if (fixed == window.maximumSize() && fixed.isValid() && window.size() != fixed)
+        window.resize(fixed);
+}
+
+class ScaleFollower final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Expose)
+            return false;
+        // Only from the window's first showing on screen: before, X11 still
+        // reports the places and sizes it had on its way there, and a size
+        // asked for then would take one of those places with it.
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (window == nullptr || !window->isTopLevel() || !window->isExposed() ||
+            window->property(FollowedProperty).toBool())
+            return false;
+        RunStep([&] {
+            window->setProperty(FollowedProperty, true);
+            // After Qt has taken in the change of monitor and its scale.
+            connect(window, &QWindow::screenChanged, window, [window] {
+                QTimer::singleShot(0, window,
+                                   [window] { RunStep([window] { FitToScale(*window); }); });
+            });
+        });
+        return false;
+    }
+};
+
+} // namespace
+
+QScreen* OpeningMonitor(const QWidget& window) {
+    const QVariant sent = window.property(OpensOnProperty);
+    if (sent.isValid()) {
+        if (QScreen* monitor = MonitorNamed(sent.toString()))
+            return monitor;
+    } else if (const QWidget* owner = window.parentWidget(); owner != nullptr) {
+        // A hidden owner (the start-up form) places nothing.
+        if (owner->window()->isVisible() && owner->window()->screen() != nullptr)
+            return owner->window()->screen();
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+void OpenOnMonitorOf(QWidget& window, const QWidget& other) {
+    if (const QScreen* monitor = other.window()->screen())
+        window.setProperty(OpensOnProperty, monitor->name());
+}
+
+void Centre(QWidget& window) {
+    CentreWithFrame(window);
+}
+
+void CentreOnFirstShow(QWidget& window) {
+    new FirstShowCentring(window);
+}
+
+void KeepFixedSizesAtEveryScale(QGuiApplication& application) {
+    application.installEventFilter(new ScaleFollower(&application));
+}
+
+} // namespace aurivane::Monitors
