@@ -17,6 +17,7 @@
 #include <unistd.h>
 #define HOLDER "cat"
 #else
+#include <windows.h>
 #define HOLDER "cmd"
 #endif
 
@@ -113,6 +114,15 @@ private slots:
         QProcess holder;
         const QByteArray app = pid == 0 ? HOLDER : "tst_platform";
         if (pid == 0) {
+#if defined(Q_OS_WIN)
+            // Without a console: under Wine a console program gets a console
+            // host that may outlive it once it is killed, keeping this
+            // suite's output open, so that whoever reads it waits for ever.
+            holder.setCreateProcessArgumentsModifier(
+                [](QProcess::CreateProcessArguments* arguments) {
+                    arguments->flags |= DETACHED_PROCESS;
+                });
+#endif
             holder.start(QStringLiteral(HOLDER), {});
             QVERIFY(holder.waitForStarted());
             pid = holder.processId();
