@@ -352,8 +352,10 @@ def refer_a_friend_address(ctx):
         raise Failure("xclip is not installed")
     app = wine.start([ctx.program])
     window = wait_main(display, app)
-    # By the keyboard alone: a reading for "Maya", 1 March, then Tab from "&Back" to the promotion.
-    press(display, window, *"M a y a Tab Down Down Tab Tab Tab space Tab Return".split())
+    # By the keyboard alone: a reading for "Maya", 1 March, which lands on its page; backwards
+    # from there, past the banner, the promotion.
+    press(display, window, *"M a y a Tab Down Down Tab Tab Tab space shift+Tab shift+Tab Return"
+          .split())
     opened = wait_opened(wine, 1)
     check(opened in ([PAGE + "fully-branded"], [PAGE + "co-brand"]), "opened %r" % opened)
     press(display, window, "alt+f", "x")
