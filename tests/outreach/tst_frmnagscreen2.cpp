@@ -278,6 +278,11 @@ private slots:
         QTest::newRow("untouched panel") << QStringList() << proper << "cmdSubmit";
         QTest::newRow("own address without a dot")
             << QStringList{"Ann", "ann@example", "Bob", "b@c.d"} << proper << "txtEmail";
+        QTest::newRow("friend's address without a dot")
+            << QStringList{"Ann", "a@b.c", "Bob", "bob@example"} << proper << "txtFriendEmail";
+        QTest::newRow("one improper address twice")
+            << QStringList{"Ann", "ann@example", "Bob", "ann@example"}
+            << QStringLiteral("Please Enter Distinct Email Addresses") << "txtFriendEmail";
         QTest::newRow("name placeholder with spaces")
             << QStringList{QStringLiteral("  Your Name  "), QStringLiteral("a@b.c"),
                            QStringLiteral("Bob"), QStringLiteral("b@c.d")}
