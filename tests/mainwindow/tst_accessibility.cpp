@@ -601,6 +601,15 @@ private slots:
         for (QWidget* form : std::initializer_list<QWidget*>{&w, &about}) {
             const QPixmap drawn = form->windowIcon().pixmap(QSize(32, 32), 2.0);
             QCOMPARE(Normalised(drawn), sharpIcon);
+            // What window frames are offered (X11 keeps every size it is given).
+            QCOMPARE(form->windowIcon().availableSizes(), (QList<QSize>{{16, 16},
+                                                                        {20, 20},
+                                                                        {24, 24},
+                                                                        {32, 32},
+                                                                        {40, 40},
+                                                                        {48, 48},
+                                                                        {64, 64},
+                                                                        {128, 128}}));
             for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
                 const QImage artwork =
                     Normalised(QPixmap(QStringLiteral(":/icons/aurivane-%1.png").arg(size)));
