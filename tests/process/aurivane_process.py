@@ -566,6 +566,12 @@ class WindowManager:
             ["openbox", "--sm-disable"], env=world.environment(),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for("openbox", lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
+        # Frames as openbox creates, moves and maps them, in order.
+        from Xlib import X
+        self.events = xdisplay.Display(display.name)
+        self.events.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.events.sync()
+        self.places, self.mapped_at = {}, {}
 
     def _property(self, window, name):
         from Xlib import X
@@ -588,6 +594,23 @@ class WindowManager:
         left, right, top, bottom = self._property(win, "_NET_FRAME_EXTENTS") or [0] * 4
         return (-origin.x - left, -origin.y - top, geometry.width + left + right,
                 geometry.height + top + bottom, (geometry.width, geometry.height))
+
+    def first_place(self, window):
+        """Where the frame of `window` stood when openbox first showed it."""
+        from Xlib import X
+        self.events.sync()
+        while self.events.pending_events():
+            event = self.events.next_event()
+            if event.type in (X.CreateNotify, X.ConfigureNotify):
+                self.places[event.window.id] = (event.x, event.y)
+            elif event.type == X.MapNotify:
+                self.mapped_at.setdefault(event.window.id, self.places.get(event.window.id))
+            elif event.type == X.DestroyNotify:
+                self.mapped_at.pop(event.window.id, None)
+        frame = self.x.create_resource_object("window", window)
+        while frame.query_tree().parent != self.root:
+            frame = frame.query_tree().parent
+        return self.mapped_at.get(frame.id)
 
     def panel(self, left, right, height):
         """A dock reserving the screen's bottom `height` pixels from x `left` to
@@ -701,13 +724,16 @@ CLIENT = {"main": (660, None), "about": (469, 217), "support": SUPPORT_SIZE, "bo
 KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n", "esc": "Escape"}
 # Each row: B's scale, the start (the update question first, or a second
 # start refused) and steps: (x, y) moves the window in front there, a KEYS
-# name presses those keys in it, "unplug" takes B away, and (window, monitor)
+# name presses those keys in it, "unplug" takes B away, "restore" minimises it
+# and brings it back (where it was, not centred again), and (window, monitor)
 # waits for that window to stand on that monitor's free area at its size for
-# that scale, centred when new (one too large at its top-left); it is then in front.
+# that scale, centred when new (one too large at its top-left) and, unless the
+# program's first, from its first showing; it is then in front.
 MONITOR_ROWS = {
     "start on the primary": (1, "", [("main", "B")]),
     "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
     "already running": (1, "second", [("box", "B")]),
+    "restored": (1, "", [(1400, 90), "restore", "about", ("about", "B"), ("main", "B")]),
     "about box": (1, "", [(1400, 90), "about", ("about", "B"), "esc", (20, 40), "about",
                           ("about", "A")]),
     "message box": (1, "", [(1300, 600), "name", ("box", "B")]),
@@ -736,8 +762,9 @@ def several_monitors(world, display):
                        "QT_RELY_ON_NET_WORKAREA_ATOM": "1"}
             app = row.start(**factors)
             seen = {"main": None if start == "question" else main_window(display, app)}
-            app = row.start(**factors) if start == "second" else app
-            front = seen["main"]
+            if start == "second":
+                app, seen = row.start(**factors), {}
+            front, kept = seen.get("main"), {}
             for step in steps:
                 if step in KEYS:
                     display.xdotool("windowfocus", "--sync", str(front), "key", "--clearmodifiers",
@@ -745,25 +772,36 @@ def several_monitors(world, display):
                     front = seen["main"] if step == "esc" else front
                 elif step == "unplug":
                     display.xrandr("--delmonitor", "B")
+                elif step == "restore":
+                    kept[front] = openbox.frame(front)[:2]
+                    display.xdotool("windowminimize", "--sync", str(front))
+                    display.xdotool("windowactivate", "--sync", str(front))
                 elif isinstance(step[0], int):
                     display.xdotool("windowmove", "--sync", str(front), *map(str, step))
                 else:
-                    front = seen[step[0]] = whole_on(display, openbox, app, seen, scale, *step)
+                    front = seen[step[0]] = whole_on(display, openbox, app, seen, kept, scale,
+                                                     *step)
         except Failure as failure:
             raise Failure("%s: %s" % (name, failure))
         finally:
             row.clean_up()
 
 
-def whole_on(display, openbox, app, seen, scale, kind, monitor):
+def whole_on(display, openbox, app, seen, kept, scale, kind, monitor):
     """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
-    size for the monitor's scale and, if it is new, centred; returns it."""
+    size for the monitor's scale and, if it is new, centred, from its first
+    showing when others came before; if kept, where it was; returns it."""
     width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
         monitor, MONITORS.get("*" + monitor))))
     height -= PANEL if monitor == "B" else 0
     slack = scale - 1 if monitor == "B" else 0  # pixels lost to rounding at that scale
     size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
-    found = []
+    found, later = [], any(seen.values())
+
+    def first_ok(window, x, y):  # no jump after openbox first showed it
+        first = openbox.first_place(window) if later else (x, y)
+        found.append(first)
+        return first is not None and max(abs(first[0] - x), abs(first[1] - y)) <= slack
 
     def probe():
         check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
@@ -776,7 +814,8 @@ def whole_on(display, openbox, app, seen, scale, kind, monitor):
                     size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
                     left - slack <= x <= max(left, left + width - w) + slack and \
                     top - slack <= y <= max(top, top + height - h) + slack and \
-                    (window == seen.get(kind) or off <= 6):
+                    kept.get(window, (x, y)) == (x, y) and (window == seen.get(kind) or off <= 6
+                                                            and first_ok(window, x, y)):
                 return window
         return None
     try:
