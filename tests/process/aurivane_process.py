@@ -806,12 +806,13 @@ def whole_on(display, openbox, app, seen, kept, scale, kind, monitor):
     def probe():
         check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
         for window in display.windows(app.pid, MESSAGE_TITLE if kind == "box" else MAIN_TITLE):
+            if window in seen.values() and window != seen.get(kind):
+                continue
             x, y, w, h, client = openbox.frame(window)
             found[:] = [(x, y, w, h), client]
             off = max(abs(2 * x + min(w, width) - 2 * left - width),
                       abs(2 * y + min(h, height) - 2 * top - height))
-            if (window not in seen.values() or window == seen.get(kind)) and \
-                    size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
+            if size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
                     left - slack <= x <= max(left, left + width - w) + slack and \
                     top - slack <= y <= max(top, top + height - h) + slack and \
                     kept.get(window, (x, y)) == (x, y) and (window == seen.get(kind) or off <= 6
