@@ -713,9 +713,9 @@ def support_screen_messages_on_top(world, display):
 
 # --- on two monitors -------------------------------------------------------------
 
-# A on the left, B on its right and primary; under openbox a panel along B's
-# bottom leaves B's upper 1920x1100 free, and all of A. Client areas at scale 1, None where the
-# font decides (the menu bar, a message box), and the keys for the about box,
+# A on the left, B on its right and primary; under openbox a panel PANEL
+# high along B's bottom leaves B's upper 1920x1100 free, and all of A. Client
+# areas at scale 1, None where the font decides (the menu bar, a message box), and the keys for the about box,
 # "Please enter your name", closing the main window, a referral without
 # addresses, and Esc (closes, answers No).
 MONITORS = {"A": "1280/338x1024/270+0+0", "*B": "1920/508x1200/318+1280+0"}
@@ -727,8 +727,8 @@ KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n
 # name presses those keys in it, "unplug" takes B away, "restore" minimises it
 # and brings it back (where it was, not centred again), and (window, monitor)
 # waits for that window to stand on that monitor's free area at its size for
-# that scale, centred when new (one too large at its top-left) and, unless the
-# program's first, from its first showing; it is then in front.
+# that scale, centred unless moved (one too large at its top-left) and, unless
+# the program's first, from its first showing; it is then in front.
 MONITOR_ROWS = {
     "start on the primary": (1, "", [("main", "B")]),
     "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
@@ -778,6 +778,7 @@ def several_monitors(world, display):
                     display.xdotool("windowactivate", "--sync", str(front))
                 elif isinstance(step[0], int):
                     display.xdotool("windowmove", "--sync", str(front), *map(str, step))
+                    kept[front] = None
                 else:
                     front = seen[step[0]] = whole_on(display, openbox, app, seen, kept, scale,
                                                      *step)
@@ -789,14 +790,14 @@ def several_monitors(world, display):
 
 def whole_on(display, openbox, app, seen, kept, scale, kind, monitor):
     """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
-    size for the monitor's scale and, if it is new, centred, from its first
+    size for the monitor's scale and, unless moved, centred, from its first
     showing when others came before; if kept, where it was; returns it."""
     width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
         monitor, MONITORS.get("*" + monitor))))
     height -= PANEL if monitor == "B" else 0
     slack = scale - 1 if monitor == "B" else 0  # pixels lost to rounding at that scale
     size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
-    found, later = [], any(seen.values())
+    found, later = [], any(w not in (None, seen.get(kind)) for w in seen.values())
 
     def first_ok(window, x, y):  # no jump after openbox first showed it
         first = openbox.first_place(window) if later else (x, y)
@@ -815,7 +816,7 @@ def whole_on(display, openbox, app, seen, kept, scale, kind, monitor):
             if size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
                     left - slack <= x <= max(left, left + width - w) + slack and \
                     top - slack <= y <= max(top, top + height - h) + slack and \
-                    kept.get(window, (x, y)) == (x, y) and (window == seen.get(kind) or off <= 6
+                    kept.get(window) in (None, (x, y)) and (window in kept or off <= 6
                                                             and first_ok(window, x, y)):
                 return window
         return None
