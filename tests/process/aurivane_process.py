@@ -566,6 +566,12 @@ class WindowManager:
             ["openbox", "--sm-disable"], env=world.environment(),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for("openbox", lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
+        # Frames as openbox creates, moves and maps them, in order.
+        from Xlib import X
+        self.events = xdisplay.Display(display.name)
+        self.events.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.events.sync()
+        self.places, self.mapped_at = {}, {}
 
     def _property(self, window, name):
         from Xlib import X
@@ -588,6 +594,38 @@ class WindowManager:
         left, right, top, bottom = self._property(win, "_NET_FRAME_EXTENTS") or [0] * 4
         return (-origin.x - left, -origin.y - top, geometry.width + left + right,
                 geometry.height + top + bottom, (geometry.width, geometry.height))
+
+    def first_place(self, window):
+        """Where the frame of `window` stood when openbox first showed it."""
+        from Xlib import X
+        self.events.sync()
+        while self.events.pending_events():
+            event = self.events.next_event()
+            if event.type in (X.CreateNotify, X.ConfigureNotify):
+                self.places[event.window.id] = (event.x, event.y)
+            elif event.type == X.MapNotify:
+                self.mapped_at.setdefault(event.window.id, self.places.get(event.window.id))
+            elif event.type == X.DestroyNotify:
+                self.mapped_at.pop(event.window.id, None)
+        frame = self.x.create_resource_object("window", window)
+        while frame.query_tree().parent != self.root:
+            frame = frame.query_tree().parent
+        return self.mapped_at.get(frame.id)
+
+    def panel(self, left, right, height):
+        """A dock reserving the screen's bottom `height` pixels from x `left` to
+        `right`: openbox's work area, and so the free area, ends above it."""
+        from Xlib import Xatom
+        bottom = self.x.screen().height_in_pixels
+        dock = self.root.create_window(left, bottom - height, right - left, height, 0, 0)
+        for name, kind, value in (("_NET_WM_WINDOW_TYPE", Xatom.ATOM,
+                                   [self.x.intern_atom("_NET_WM_WINDOW_TYPE_DOCK")]),
+                                  ("_NET_WM_STRUT_PARTIAL", Xatom.CARDINAL,
+                                   [0, 0, 0, height] + [0] * 6 + [left, right - 1])):
+            dock.change_property(self.x.intern_atom(name), kind, 32, value)
+        dock.map()
+        wait_for("the panel's strut", lambda: self._property(self.root, "_NET_WORKAREA")[3:4]
+                 == [bottom - height])
 
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever
@@ -675,23 +713,27 @@ def support_screen_messages_on_top(world, display):
 
 # --- on two monitors -------------------------------------------------------------
 
-# A on the left, B on its right and primary; under openbox without panels a
-# monitor's free area is all of it. Client areas at scale 1, None where the
-# font decides (the menu bar, a message box), and the keys for the about box,
+# A on the left, B on its right and primary; under openbox a panel PANEL
+# high along B's bottom leaves B's upper 1920x1100 free, and all of A. Client
+# areas at scale 1, None where the font decides (the menu bar, a message box), and the keys for the about box,
 # "Please enter your name", closing the main window, a referral without
 # addresses, and Esc (closes, answers No).
 MONITORS = {"A": "1280/338x1024/270+0+0", "*B": "1920/508x1200/318+1280+0"}
+PANEL = 100
 CLIENT = {"main": (660, None), "about": (469, 217), "support": SUPPORT_SIZE, "box": (None, None)}
 KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n", "esc": "Escape"}
 # Each row: B's scale, the start (the update question first, or a second
 # start refused) and steps: (x, y) moves the window in front there, a KEYS
-# name presses those keys in it, "unplug" takes B away, and (window, monitor)
-# waits for that window to stand whole on that monitor at its size for that
-# scale, centred when new; it is then in front.
+# name presses those keys in it, "unplug" takes B away, "restore" minimises it
+# and brings it back (where it was, not centred again), and (window, monitor)
+# waits for that window to stand on that monitor's free area at its size for
+# that scale, centred unless moved (one too large at its top-left) and, unless
+# the program's first, from its first showing; it is then in front.
 MONITOR_ROWS = {
     "start on the primary": (1, "", [("main", "B")]),
     "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
     "already running": (1, "second", [("box", "B")]),
+    "restored": (1, "", [(1400, 90), "restore", "about", ("about", "B"), ("main", "B")]),
     "about box": (1, "", [(1400, 90), "about", ("about", "B"), "esc", (20, 40), "about",
                           ("about", "A")]),
     "message box": (1, "", [(1300, 600), "name", ("box", "B")]),
@@ -700,11 +742,13 @@ MONITOR_ROWS = {
     "B unplugged": (1, "", [(1400, 90), "unplug", "close", ("support", "A")]),
     "scale": (2, "", [("main", "B"), (20, 40), ("main", "A"), (1400, 90), ("main", "B"), "about",
                       ("about", "B"), (20, 40), ("about", "A"), "esc", "close", ("support", "B")]),
+    "larger than B": (3, "", [("main", "B")]),
 }
 
 
 def several_monitors(world, display):
     openbox = WindowManager(world, display)
+    openbox.panel(1280, 3200, PANEL)
     for name, (scale, start, steps) in MONITOR_ROWS.items():
         for monitor, geometry in MONITORS.items():
             display.xrandr("--setmonitor", monitor, geometry, "none")
@@ -713,11 +757,14 @@ def several_monitors(world, display):
         if start == "question":
             write_duration(row, short_date(row.today() - datetime.timedelta(days=15)))
         try:
-            factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale}
+            # With several monitors Qt takes openbox's work area only when told to.
+            factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale,
+                       "QT_RELY_ON_NET_WORKAREA_ATOM": "1"}
             app = row.start(**factors)
             seen = {"main": None if start == "question" else main_window(display, app)}
-            app = row.start(**factors) if start == "second" else app
-            front = seen["main"]
+            if start == "second":
+                app, seen = row.start(**factors), {}
+            front, kept = seen.get("main"), {}
             for step in steps:
                 if step in KEYS:
                     display.xdotool("windowfocus", "--sync", str(front), "key", "--clearmodifiers",
@@ -725,34 +772,52 @@ def several_monitors(world, display):
                     front = seen["main"] if step == "esc" else front
                 elif step == "unplug":
                     display.xrandr("--delmonitor", "B")
+                elif step == "restore":
+                    kept[front] = openbox.frame(front)[:2]
+                    display.xdotool("windowminimize", "--sync", str(front))
+                    display.xdotool("windowactivate", "--sync", str(front))
                 elif isinstance(step[0], int):
                     display.xdotool("windowmove", "--sync", str(front), *map(str, step))
+                    kept[front] = None
                 else:
-                    front = seen[step[0]] = whole_on(display, openbox, app, seen, scale, *step)
+                    front = seen[step[0]] = whole_on(display, openbox, app, seen, kept, scale,
+                                                     *step)
         except Failure as failure:
             raise Failure("%s: %s" % (name, failure))
         finally:
             row.clean_up()
 
 
-def whole_on(display, openbox, app, seen, scale, kind, monitor):
+def whole_on(display, openbox, app, seen, kept, scale, kind, monitor):
     """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
-    size for the monitor's scale and, if it is new, centred; returns it."""
+    size for the monitor's scale and, unless moved, centred, from its first
+    showing when others came before; if kept, where it was; returns it."""
     width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
         monitor, MONITORS.get("*" + monitor))))
+    height -= PANEL if monitor == "B" else 0
+    slack = scale - 1 if monitor == "B" else 0  # pixels lost to rounding at that scale
     size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
-    found = []
+    found, later = [], any(w not in (None, seen.get(kind)) for w in seen.values())
+
+    def first_ok(window, x, y):  # no jump after openbox first showed it
+        first = openbox.first_place(window) if later else (x, y)
+        found.append(first)
+        return first is not None and max(abs(first[0] - x), abs(first[1] - y)) <= slack
 
     def probe():
         check(app.poll() is None, "the program ended early: %s" % stderr_of(app))
         for window in display.windows(app.pid, MESSAGE_TITLE if kind == "box" else MAIN_TITLE):
+            if window in seen.values() and window != seen.get(kind):
+                continue
             x, y, w, h, client = openbox.frame(window)
             found[:] = [(x, y, w, h), client]
-            off = max(abs(2 * x + w - 2 * left - width), abs(2 * y + h - 2 * top - height))
-            if (window not in seen.values() or window == seen.get(kind)) and \
-                    size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
-                    left <= x <= left + width - w and \
-                    top <= y <= top + height - h and (window == seen.get(kind) or off <= 6):
+            off = max(abs(2 * x + min(w, width) - 2 * left - width),
+                      abs(2 * y + min(h, height) - 2 * top - height))
+            if size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
+                    left - slack <= x <= max(left, left + width - w) + slack and \
+                    top - slack <= y <= max(top, top + height - h) + slack and \
+                    kept.get(window) in (None, (x, y)) and (window in kept or off <= 6
+                                                            and first_ok(window, x, y)):
                 return window
         return None
     try:
