@@ -955,7 +955,7 @@ class Orca:
         self.process = subprocess.Popen(
             ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child=SIGTERM",
              "orca", "-u", self.root], stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, env=world.environment(
+            stderr=subprocess.DEVNULL, start_new_session=True, env=world.environment(
                 PYTHONPATH=os.path.dirname(os.path.abspath(__file__)),
                 AURIVANE_SPEECH_LOG=self.log, **self.program))
         world.processes += [self.process, self.bus]  # ended whatever happens
@@ -974,10 +974,10 @@ class Orca:
                  lambda: any(phrase in text for at, text in self.said() if at >= start))
 
     def stop(self):
-        self.process.terminate()
-        self.process.wait(timeout=WAIT)
-        os.killpg(self.bus.pid, signal.SIGTERM)
-        self.bus.wait(timeout=WAIT)
+        # unshare leaves a stop to Orca, which shares its process group.
+        for process in (self.process, self.bus):
+            os.killpg(process.pid, signal.SIGTERM)
+            process.wait(timeout=WAIT)
 
 
 def screen_reader_hears_the_walk(world, display):
