@@ -48,7 +48,10 @@ QMargins CentreWithFrame(QWidget& window) {
     if (frame.isNull())
         frame = g_lastFrame;
     const QRect area = target->availableGeometry();
-    const QSize outer = window.size().grownBy(frame);
+    // A fixed size is the one to go by: while a window changes monitor,
+    // the size it reports may for a moment be that of the other scale.
+    const bool fixed = window.minimumSize() == window.maximumSize();
+    const QSize outer = (fixed ? window.minimumSize() : window.size()).grownBy(frame);
     const QPoint centred = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
     const QPoint client =
         QPoint(std::max(centred.x(), area.left()), std::max(centred.y(), area.top())) +
