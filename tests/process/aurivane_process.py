@@ -623,9 +623,20 @@ class WindowManager:
                                   ("_NET_WM_STRUT_PARTIAL", Xatom.CARDINAL,
                                    [0, 0, 0, height] + [0] * 6 + [left, right - 1])):
             dock.change_property(self.x.intern_atom(name), kind, 32, value)
-        dock.map()
-        wait_for("the panel's strut", lambda: self._property(self.root, "_NET_WORKAREA")[3:4]
-                 == [bottom - height])
+        tries = []
+
+        def reserved():
+            if self._property(self.root, "_NET_WORKAREA")[3:4] == [bottom - height]:
+                return True
+            # A dock mapped while openbox was still starting stays unmanaged,
+            # its strut unread: mapped again, openbox takes it in.
+            if len(tries) % 10 == 0:
+                dock.unmap()
+                dock.map()
+                self.x.flush()
+            tries.append(1)
+            return False
+        wait_for("the panel's strut", reserved)
 
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever
