@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     int count = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
-    aurivane::WindowSystem::GuardFixedSizeWindows(app);
+    aurivane::WindowSystem::GuardFixedSizeWindows(app, QGuiApplication::platformName());
     aurivane::Monitors::KeepFixedSizesAtEveryScale(app);
     QApplication::setStyle(aurivane::FormLook::MakeStyle());
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));

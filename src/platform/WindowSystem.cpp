@@ -174,8 +174,8 @@ bool IsWayland(QStringView name) {
     return name == u"wayland" || name.startsWith(u"wayland-");
 }
 
-void GuardFixedSizeWindows(QGuiApplication& application) {
-    if (IsWayland(QGuiApplication::platformName()))
+void GuardFixedSizeWindows(QGuiApplication& application, QStringView platform) {
+    if (IsWayland(platform))
         application.installEventFilter(new FixedSizeGuard(&application));
 }
 

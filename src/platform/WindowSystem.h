@@ -53,7 +53,7 @@ bool IsWayland(QStringView name);
 // On Wayland, a fixed-size window that the title bar Qt draws itself asks to
 // maximize is let to take the size the compositor gives (a different size
 // is a protocol error that ends the program) and is restored at once. Does
-// nothing on other window systems.
-void GuardFixedSizeWindows(QGuiApplication& application);
+// nothing unless `platform`, the name of Qt's platform in use, is Wayland.
+void GuardFixedSizeWindows(QGuiApplication& application, QStringView platform);
 
 } // namespace aurivane::WindowSystem

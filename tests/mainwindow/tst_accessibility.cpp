@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -254,21 +255,33 @@ DrawnText Measure(const QImage& form, const QRect& area, const QString& where) {
     return {where, contrast};
 }
 
-// How plainly `stop` shows its focus: its pixels 3 : 1 against themselves unfocused,
-// over the area of a 2-pixel line around it (scaled); 1 or more is plain enough.
-double FocusShown(QWidget& window, QWidget& stop) {
+// How plainly `stop` shows its focus: its pixels 3 : 1 against themselves
+// unfocused, up to 8 pixels (scaled) out from it, over the area of a 2-pixel
+// line around it; 1 or more is plain enough. `outside` counts only those 2
+// pixels or more out: what hugs the control's edge, against a control of the
+// same colour, looks only like a larger control.
+struct FocusMark {
+    double all = 0;
+    double outside = 0;
+};
+FocusMark FocusShown(QWidget& window, QWidget& stop) {
     stop.setFocus(Qt::TabFocusReason);
     const QImage focused = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     stop.clearFocus();
     const QImage unfocused = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal ratio = focused.devicePixelRatio();
-    const QRect pixels = DevicePixels(
-        focused, QRectF(stop.mapTo(&window, QPoint()), stop.size()).adjusted(-8, -8, 8, 8));
-    int changed = 0;
+    const QRectF place(stop.mapTo(&window, QPoint()), stop.size());
+    const QRect pixels = DevicePixels(focused, place.adjusted(-8, -8, 8, 8));
+    const QRect hugging = DevicePixels(focused, place.adjusted(-2, -2, 2, 2));
+    FocusMark changed;
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         for (int x = pixels.left(); x <= pixels.right(); ++x)
-            changed += Contrast(focused.pixel(x, y), unfocused.pixel(x, y)) >= 3.0 ? 1 : 0;
-    return changed / (2 * 2.0 * (stop.width() + stop.height()) * ratio * ratio);
+            if (Contrast(focused.pixel(x, y), unfocused.pixel(x, y)) >= 3.0) {
+                ++changed.all;
+                changed.outside += hugging.contains(x, y) ? 0 : 1;
+            }
+    const double line = 2 * 2.0 * (stop.width() + stop.height()) * ratio * ratio;
+    return {changed.all / line, changed.outside / line};
 }
 
 // Every text a user sees on `form`: the controls' own texts where nothing
@@ -506,18 +519,31 @@ private slots:
         }
 
         for (const QString& name : stops) {
-            const double plain = FocusShown(*shown, *shown->findChild<QWidget*>(name));
-            QVERIFY2(plain >= 1.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(plain)));
+            const FocusMark plain = FocusShown(*shown, *shown->findChild<QWidget*>(name));
+            QVERIFY2(plain.all >= 1.0 && plain.outside >= 0.5,
+                     qPrintable(
+                         QStringLiteral("%1: %2, %3").arg(name).arg(plain.all).arg(plain.outside)));
         }
     }
 
-    // Qt's message boxes, which the platform shows, mark the focus as the forms do.
+    // Qt's message boxes, which the platform shows, mark the focus as the
+    // forms do; and only the active window shows a focus, so that it is
+    // plain where the keys go.
     void messageBoxesShowTheFocus() {
+        ShownForm behind(QStringLiteral("reading page 1"));
+        QWidget* name = behind.window->findChild<QWidget*>(QStringLiteral("txtName"));
+        name->setFocus(Qt::TabFocusReason);
+        const auto ringShown = [&behind] {
+            auto* ring = behind.window->findChild<QFocusFrame*>(QStringLiteral("focusRing"));
+            return ring != nullptr && ring->isVisible();
+        };
+        QTRY_VERIFY(ringShown());
         QMessageBox box(QMessageBox::Information, QStringLiteral("Aurivane"),
                         QStringLiteral("Check for an update?"), QMessageBox::Yes | QMessageBox::No);
         QVERIFY(ShowActive(&box));
+        QTRY_VERIFY(!ringShown());
         for (const QMessageBox::StandardButton button : {QMessageBox::Yes, QMessageBox::No})
-            QVERIFY(FocusShown(box, *box.button(button)) >= 1.0);
+            QVERIFY(FocusShown(box, *box.button(button)).all >= 1.0);
     }
 
     // Tab and Shift+Tab walk each form's stops in order and round again;
@@ -616,6 +642,11 @@ private slots:
                 QCOMPARE(artwork.size(), QSize(size, size));
                 QCOMPARE(Normalised(form->windowIcon().pixmap(QSize(size, size), 1.0)), artwork);
             }
+            // A size in between is the next larger picture shrunk smoothly.
+            const QPixmap larger(QStringLiteral(":/icons/aurivane-24.png"));
+            QCOMPARE(
+                Normalised(form->windowIcon().pixmap(QSize(22, 22), 1.0)),
+                Normalised(larger.scaled(22, 22, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         }
         const QPixmap plainIcon = w.windowIcon().pixmap(QSize(32, 32), 1.0);
         QCOMPARE(Normalised(plainIcon), Normalised(QPixmap(Resources::ApplicationIconPath())));

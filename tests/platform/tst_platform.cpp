@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <optional>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -32,6 +36,30 @@ static QByteArray LockHost() {
     QString host, app;
     return probe.tryLock() && probe.getLockInfo(&pid, &host, &app) ? host.toUtf8() : "?";
 }
+
+// An environment variable set for the scope (unset for an empty value) and
+// put back as it was.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QByteArray& value)
+        : m_name(name), m_was(qEnvironmentVariableIsSet(name)), m_value(qgetenv(name)) {
+        Set(value.isEmpty() ? std::nullopt : std::optional<QByteArray>(value));
+    }
+    ~ScopedVariable() { Set(m_was ? std::optional<QByteArray>(m_value) : std::nullopt); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    void Set(const std::optional<QByteArray>& value) {
+        if (value)
+            qputenv(m_name, *value);
+        else
+            qunsetenv(m_name);
+    }
+    const char* m_name;
+    bool m_was;
+    QByteArray m_value;
+};
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -201,6 +229,35 @@ private slots:
         }
     }
 
+#if defined(Q_OS_UNIX)
+    // Qt's Wayland plugins are found under the names Debian gives them.
+    void waylandPluginFoundWhereQtLooksForIt() {
+        QTemporaryDir plugins;
+        QVERIFY(QDir(plugins.path()).mkdir(QStringLiteral("platforms")));
+        QFile plugin(plugins.filePath(QStringLiteral("platforms/libqwayland-generic.so")));
+        QVERIFY(plugin.open(QIODevice::WriteOnly));
+        const ScopedVariable path("QT_PLUGIN_PATH", plugins.path().toUtf8());
+        const ScopedVariable display("DISPLAY", "");
+        const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
+        QVERIFY(WindowSystem::Surroundings::OfThisProcess().waylandPluginInstalled);
+    }
+#endif
+
+    // A window of fixed size that the compositor has maximized comes back
+    // to its size, and keeps it: its edges drag it no larger.
+    void fixedSizeWindowKeepsItsSizeOnceMaximized() {
+        WindowSystem::GuardFixedSizeWindows(*qApp, u"wayland");
+        QWidget form;
+        form.setFixedSize(300, 200);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWindow* window = form.windowHandle();
+        window->setWindowStates(Qt::WindowMaximized);
+        QTRY_COMPARE(window->windowStates(), Qt::WindowNoState);
+        QTRY_COMPARE(window->maximumSize(), QSize(300, 200));
+        QTRY_COMPARE(form.size(), QSize(300, 200));
+    }
+
     void waylandKnownByEveryName() {
         for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-xcomposite-egl"})
             QVERIFY(WindowSystem::IsWayland(name));
@@ -223,18 +280,11 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
         QFile file(dir.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const std::optional<QByteArray> saved =
-            qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
-                ? std::optional<QByteArray>(qgetenv("XDG_RUNTIME_DIR"))
-                : std::nullopt;
-        qputenv("XDG_RUNTIME_DIR", dir.filePath(runtime).toUtf8());
-        if (runtime.isEmpty())
-            qunsetenv("XDG_RUNTIME_DIR");
-        const QString folder = QtPlatform::DefaultLockDirectory();
-        if (saved)
-            qputenv("XDG_RUNTIME_DIR", *saved);
-        else
-            qunsetenv("XDG_RUNTIME_DIR");
+        const QString folder = [&runtime, &dir] {
+            const ScopedVariable set("XDG_RUNTIME_DIR",
+                                     runtime.isEmpty() ? "" : dir.filePath(runtime).toUtf8());
+            return QtPlatform::DefaultLockDirectory();
+        }();
 #if defined(Q_OS_UNIX)
         const QString fallback =
             QDir::tempPath() + QStringLiteral("/aurivane-") + QString::number(::getuid());
