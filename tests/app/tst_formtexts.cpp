@@ -58,12 +58,8 @@ void Collect(QWidget* widget, Texts& texts) {
         shown = widget->windowTitle();
         add("title", shown);
     }
-    if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-        add("entries", MenuEntries(bar));
-        return;
-    }
-    if (auto* menu = qobject_cast<QMenu*>(widget)) {
-        add("entries", MenuEntries(menu));
+    if (menuBar || qobject_cast<QMenu*>(widget) != nullptr) {
+        add("entries", MenuEntries(widget));
         return;
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
