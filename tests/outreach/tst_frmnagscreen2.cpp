@@ -299,12 +299,9 @@ private slots:
         Fixture f;
         QVERIFY(f.showActive());
         ReferAFriendPanel* p = f.panel();
-        if (!entries.isEmpty()) {
-            p->txtName->setText(entries[0]);
-            p->txtEmail->setText(entries[1]);
-            p->txtFriendName->setText(entries[2]);
-            p->txtFriendEmail->setText(entries[3]);
-        }
+        QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendName, p->txtFriendEmail};
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            boxes[i]->setText(entries.at(i));
         const QString nameBefore = p->txtName->text();
         QTest::mouseClick(p->cmdSubmit, Qt::LeftButton);
 
