@@ -35,7 +35,9 @@ struct Fixture {
 class TestFrmAbout : public QObject {
     Q_OBJECT
 private slots:
-    void okHoldsTheFocusAndIsDefault() {
+    // OK holds the focus and is the default button; the box has its fixed
+    // size, its texts fit their boxes and the rule runs across it.
+    void boxAsItOpens() {
         Fixture f;
         QVERIFY(f.ready());
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
@@ -43,6 +45,11 @@ private slots:
         QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
+        for (QLabel* label : {f.about->Label1, f.about->Label3})
+            QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
+        QVERIFY(f.about->Line2->x() <= 0);
+        QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
+        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
     }
 
     void closesAndUnloads_data() {
@@ -122,16 +129,6 @@ private slots:
     void look() {
         Fixture f;
         CompareWithLookRow(*f.about);
-    }
-
-    void textsFitTheirBoxes() {
-        Fixture f;
-        for (QLabel* label : {f.about->Label1, f.about->Label3})
-            QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
-        // The rule runs across the whole box.
-        QVERIFY(f.about->Line2->x() <= 0);
-        QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
-        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
     }
 };
 
