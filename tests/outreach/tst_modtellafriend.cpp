@@ -99,12 +99,9 @@ private slots:
                              &values.FriendName, &values.FriendEmail};
         *fields[field] = bad;
         // Every later field is bad as well: only the first failure speaks.
+        // Where the value passes, the later ones are good.
         for (int later = field + 1; later < 5; ++later)
-            fields[later]->clear();
-        if (message.isEmpty()) {
-            for (int later = field + 1; later < 5; ++later)
-                *fields[later] = valid().SenderName;
-        }
+            *fields[later] = message.isEmpty() ? valid().SenderName : QString();
         const std::optional<QString> address =
             modTellAFriend::SubmitReferral(platform, nullptr, values);
 
