@@ -24,10 +24,6 @@ QList<frmMain*> mainWindows() {
     return found;
 }
 
-void storeDaysAgo(FakePlatform& platform, int days) {
-    StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-days)));
-}
-
 } // namespace
 
 class TestFrmStartup : public QObject {
@@ -42,7 +38,7 @@ private slots:
         FakePlatform platform;
         Forms forms(platform);
         frmStartup startup(platform, forms);
-        storeDaysAgo(platform, 15);
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-15)));
         platform.answers = {MessageAnswer::Yes};
         bool asked = false;
         platform.onMessage = [&](const FakePlatform::Message& message) {
@@ -72,7 +68,7 @@ private slots:
         frmStartup startup(platform, forms);
         platform.otherInstance = true;
         // A stale date: if the reminder ran, it would ask.
-        storeDaysAgo(platform, 30);
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-30)));
         const auto settingsBefore = platform.settings;
         platform.onMessage = [&](const FakePlatform::Message&) { QVERIFY(!platform.ended()); };
 
