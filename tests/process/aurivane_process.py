@@ -77,9 +77,6 @@ class Display:
             number += chunk
         os.close(read_end)
         self.name = ":" + number.decode().strip()
-        self._open_xlib()
-
-    def _open_xlib(self):
         xlib = ctypes.CDLL("libX11.so.6")
         xlib.XOpenDisplay.restype = ctypes.c_void_p
         xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -355,7 +352,8 @@ def refused(display, process):
 
 # --- scenarios ---------------------------------------------------------------
 
-def first_start_and_orderly_end(world, display):
+def first_start_and_orderly_end(world, display, remove_settings=False):
+    """With `remove_settings`, the settings folder is removed while it runs."""
     before = world.today()
     app = world.start()
     window = main_window(display, app)
@@ -364,7 +362,9 @@ def first_start_and_orderly_end(world, display):
     check(stored in (short_date(before), short_date(after)),
           "stored date %r is not today" % stored)
     check(world.opened() == [], "the first start opened %r" % world.opened())
-
+    if remove_settings:
+        shutil.rmtree(os.path.dirname(world.settings_file))
+        stored = None
     end_via_support_screen(display, app, window)
     check(read_duration(world) == stored, "the exit changed the stored date")
 
@@ -403,8 +403,8 @@ def reminder_yes_opens_download_page(world, display):
     question = message_box(display, app)
     # The question comes before the main window.
     check(not display.windows(app.pid, MAIN_TITLE), "main window shown before the question")
-    display.xdotool("windowfocus", "--sync", str(question))
-    display.xdotool("key", "--clearmodifiers", "Return")  # Yes is the default button
+    # Yes is the default button.
+    display.xdotool("windowfocus", "--sync", str(question), "key", "--clearmodifiers", "Return")
     main_window(display, app)
     opened = wait_for("the download page", world.opened)
     check(len(opened) == 1, "opened %r" % opened)
@@ -505,14 +505,6 @@ def odd_duration(stored, question):
         write_stored_duration(world, stored)
         runs_and_ends(world, display, question, stores_today=True)
     return scenario
-
-
-def settings_removed_while_running(world, display):
-    app = world.start()
-    window = main_window(display, app)
-    wait_for("the reminder date", lambda: read_duration(world))
-    shutil.rmtree(os.path.dirname(world.settings_file))
-    end_via_support_screen(display, app, window)
 
 
 def twenty_simultaneous_starts(world, display):
@@ -653,8 +645,7 @@ def box_above_support_screen(display, wm, app, support, action):
         raise Failure("stacking, bottom to top: %r; box %d, support screen %d"
                       % (wm.stacking(), box, support))
     check(wm.screenshot(support)[1] != covered, "the support screen looks as before the box")
-    display.xdotool("windowfocus", "--sync", str(box))
-    display.xdotool("key", "--clearmodifiers", "Return")
+    display.xdotool("windowfocus", "--sync", str(box), "key", "--clearmodifiers", "Return")
     wait_for("the box to close", lambda: not display.windows(app.pid, MESSAGE_TITLE))
     keyboard_on(display, support)
 
@@ -1046,7 +1037,8 @@ SCENARIOS = {
     # Stored characters past the single-byte set read as "?", which the
     # shift drops: what is left is a date long past, so the question comes.
     "duration_high_characters": odd_duration(shift("1/1/1900", 85) + "\u0100\u4e2d\uffff", True),
-    "settings_removed_while_running": settings_removed_while_running,
+    "settings_removed_while_running": lambda world, display: first_start_and_orderly_end(
+        world, display, remove_settings=True),
     "twenty_simultaneous_starts": twenty_simultaneous_starts,
     "support_screen_messages_on_top": support_screen_messages_on_top,
     "copy_has_its_own_store_and_lock": copy_has_its_own_store_and_lock,
