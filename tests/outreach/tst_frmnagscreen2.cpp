@@ -175,8 +175,7 @@ private slots:
             QStringLiteral("Friend's Name"), QStringLiteral("Friend's Email Address")};
         for (int box = 0; box < 4; ++box) {
             QTest::addRow("%d left empty", box) << box << QString() << placeholders[box];
-            QTest::addRow("%d only spaces", box)
-                << box << QStringLiteral("   ") << placeholders[box];
+            QTest::addRow("%d only spaces", box) << box << "   " << placeholders[box];
             QTest::addRow("%d text kept", box)
                 << box << QStringLiteral(" x@y.z ") << QStringLiteral(" x@y.z ");
         }
@@ -274,13 +273,10 @@ private slots:
             << QStringList{"Ann", "ann@example", "Bob", "ann@example"}
             << QStringLiteral("Please Enter Distinct Email Addresses") << "txtFriendEmail";
         QTest::newRow("name placeholder with spaces")
-            << QStringList{QStringLiteral("  Your Name  "), QStringLiteral("a@b.c"),
-                           QStringLiteral("Bob"), QStringLiteral("b@c.d")}
+            << QStringList{"  Your Name  ", "a@b.c", "Bob", "b@c.d"}
             << QStringLiteral("Please Enter Your Name") << "cmdSubmit";
         QTest::newRow("addresses differing in case only")
-            << QStringList{QStringLiteral("Ann & Co"), QStringLiteral("A@b.c"),
-                           QStringLiteral("Bob"), QStringLiteral("a@b.c")}
-            << QString() << "cmdSubmit";
+            << QStringList{"Ann & Co", "A@b.c", "Bob", "a@b.c"} << QString() << "cmdSubmit";
     }
     void submitChecksInOrder() {
         QFETCH(QStringList, entries);
