@@ -387,8 +387,7 @@ private slots:
 
         struct Seen {
             QPointer<frmAbout> about;
-            bool registered = false;
-            bool modal = false;
+            bool registered = false, modal = false;
             QString description;
         };
         const auto openAndClose = [&f](Seen& seen) {
