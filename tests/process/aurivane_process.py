@@ -30,6 +30,11 @@ import tempfile
 import time
 import urllib.parse
 
+try:  # python3-xlib, for the scenarios under a window manager or weston
+    from Xlib import X, Xatom, display as xdisplay
+except ImportError:
+    X = Xatom = xdisplay = None
+
 # Seconds for anything to happen; slow runs (valgrind) raise it.
 WAIT = float(os.environ.get("AURIVANE_PROCESS_WAIT", "15"))
 MAIN_TITLE = "Aurivane v1.20"
@@ -537,7 +542,6 @@ class WindowManager:
     """openbox on the private display, and what it says about the windows."""
 
     def __init__(self, world, display):
-        from Xlib import display as xdisplay  # python3-xlib
         self.x = xdisplay.Display(display.name)
         self.root = self.x.screen().root
         world.processes.append(subprocess.Popen(
@@ -545,14 +549,12 @@ class WindowManager:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for("openbox", lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
         # Frames as openbox creates, moves and maps them, in order.
-        from Xlib import X
         self.events = xdisplay.Display(display.name)
         self.events.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
         self.events.sync()
         self.places, self.mapped_at = {}, {}
 
     def _property(self, window, name):
-        from Xlib import X
         reply = window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType)
         return list(reply.value) if reply else []
 
@@ -575,7 +577,6 @@ class WindowManager:
 
     def first_place(self, window):
         """Where the frame of `window` stood when openbox first showed it."""
-        from Xlib import X
         self.events.sync()
         while self.events.pending_events():
             event = self.events.next_event()
@@ -593,7 +594,6 @@ class WindowManager:
     def panel(self, left, right, height):
         """A dock reserving the screen's bottom `height` pixels from x `left` to
         `right`: openbox's work area, and so the free area, ends above it."""
-        from Xlib import Xatom
         bottom = self.x.screen().height_in_pixels
         dock = self.root.create_window(left, bottom - height, right - left, height, 0, 0)
         for name, kind, value in (("_NET_WM_WINDOW_TYPE", Xatom.ATOM,
@@ -619,7 +619,6 @@ class WindowManager:
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever
         covers it."""
-        from Xlib import X
         win = self.x.create_resource_object("window", window)
         geometry = win.get_geometry()
         origin = win.translate_coords(self.root, 0, 0)
@@ -831,7 +830,6 @@ class Weston:
 
     def title_bar(self, width=None):
         """(left, top, right) of the topmost title bar `width` wide (any, if None), or None."""
-        from Xlib import X, display as xdisplay
         pixels = xdisplay.Display(self.display.name).screen().root.get_image(
             0, 0, 1024, 768, X.ZPixmap, 0xffffffff).data
         for y in range(765):
@@ -878,7 +876,6 @@ def wayland_when_x_is_unreachable(world, display):
 def wayland_session_runs_on_x(world, display):
     """Beside X the program runs on X, quietly; its main window is gone before
     the support screen maps, and closing that by its frame ends the program."""
-    from Xlib import X, display as xdisplay
     Weston(world, display)
     app = world.start(QT_QPA_PLATFORM=None, XDG_SESSION_TYPE="wayland",
                       WAYLAND_DISPLAY=Weston.SOCKET)
