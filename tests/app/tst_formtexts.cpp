@@ -95,10 +95,9 @@ void Collect(QWidget* widget, Texts& texts) {
         return;
     // A name is listed where it says more than the shown text.
     const QString heard = accessible->text(QAccessible::Name);
-    const QString description = accessible->text(QAccessible::Description);
     if (heard != shown && qobject_cast<QComboBox*>(widget) == nullptr)
         add("name", heard);
-    add("description", description);
+    add("description", accessible->text(QAccessible::Description));
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {
         QStringList bindings;
         for (const QString& action : actions->actionNames()) {
