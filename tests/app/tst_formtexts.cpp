@@ -58,12 +58,8 @@ void Collect(QWidget* widget, Texts& texts) {
         shown = widget->windowTitle();
         add("title", shown);
     }
-    if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-        add("entries", MenuEntries(bar));
-        return;
-    }
-    if (auto* menu = qobject_cast<QMenu*>(widget)) {
-        add("entries", MenuEntries(menu));
+    if (menuBar || qobject_cast<QMenu*>(widget) != nullptr) {
+        add("entries", MenuEntries(widget));
         return;
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -99,10 +95,9 @@ void Collect(QWidget* widget, Texts& texts) {
         return;
     // A name is listed where it says more than the shown text.
     const QString heard = accessible->text(QAccessible::Name);
-    const QString description = accessible->text(QAccessible::Description);
     if (heard != shown && qobject_cast<QComboBox*>(widget) == nullptr)
         add("name", heard);
-    add("description", description);
+    add("description", accessible->text(QAccessible::Description));
     if (QAccessibleActionInterface* actions = accessible->actionInterface()) {
         QStringList bindings;
         for (const QString& action : actions->actionNames()) {

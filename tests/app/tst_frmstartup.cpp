@@ -24,16 +24,6 @@ QList<frmMain*> mainWindows() {
     return found;
 }
 
-void storeDaysAgo(FakePlatform& platform, int days) {
-    StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-days)));
-}
-
-// The label the user sees where the two promotional labels overlap.
-QWidget* frontLabel(const frmMain& window) {
-    QWidget* parent = window.lblFullBrand->parentWidget();
-    return parent->childAt(window.lblFullBrand->geometry().center());
-}
-
 } // namespace
 
 class TestFrmStartup : public QObject {
@@ -48,7 +38,7 @@ private slots:
         FakePlatform platform;
         Forms forms(platform);
         frmStartup startup(platform, forms);
-        storeDaysAgo(platform, 15);
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-15)));
         platform.answers = {MessageAnswer::Yes};
         bool asked = false;
         platform.onMessage = [&](const FakePlatform::Message& message) {
@@ -72,37 +62,13 @@ private slots:
         QVERIFY(forms.isLoaded(startup.mainWindow()));
     }
 
-    // The first start stores today's date without a question; a failing
-    // settings store costs the reminder, nothing else.
-    void startGoesStraightThrough_data() {
-        QTest::addColumn<int>("fails"); // 0 nothing, 1 reading, 2 writing
-        QTest::newRow("first start") << 0;
-        QTest::newRow("read fails") << 1;
-        QTest::newRow("write fails") << 2;
-    }
-    void startGoesStraightThrough() {
-        QFETCH(int, fails);
-        FakePlatform platform;
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        platform.settingsReadFails = fails == 1;
-        platform.settingsWriteFails = fails == 2;
-        platform.draws = {0.0F};
-        startup.Form_Load();
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(StoredReminderDate(platform),
-                 fails == 0 ? platform.dateToText(platform.todayDate) : QString());
-        QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
-        QCOMPARE(startup.intCoBrandRandomNumber, qint16(1));
-    }
-
     void secondInstanceOnlySaysSoAndEnds() {
         FakePlatform platform;
         Forms forms(platform);
         frmStartup startup(platform, forms);
         platform.otherInstance = true;
         // A stale date: if the reminder ran, it would ask.
-        storeDaysAgo(platform, 30);
+        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-30)));
         const auto settingsBefore = platform.settings;
         platform.onMessage = [&](const FakePlatform::Message&) { QVERIFY(!platform.ended()); };
 
@@ -122,18 +88,25 @@ private slots:
         QCOMPARE(startup.intCoBrandRandomNumber, qint16(0));
     }
 
-    void coBrandDrawPicksTheFrontLabel_data() {
+    // A first start stores today's date without a question and goes straight
+    // to the main window, whose front label the co-brand draw picks; a
+    // failing settings store costs the reminder, nothing else.
+    void startGoesStraightThrough_data() {
+        QTest::addColumn<int>("fails"); // 0 nothing, 1 reading, 2 writing
         QTest::addColumn<float>("draw");
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("coBrandInFront");
-        QTest::newRow("0 gives 1") << 0.0F << 1 << true;
-        QTest::newRow("0.25 gives 2.5, rounded to 2") << 0.25F << 2 << false;
-        QTest::newRow("0.4 gives 3") << 0.4F << 3 << true;
-        QTest::newRow("0.6 gives 5") << 0.6F << 5 << true;
-        QTest::newRow("0.75 gives 5.5, rounded to 6") << 0.75F << 6 << false;
-        QTest::newRow("0.95 gives 7, layout kept") << 0.95F << 7 << false;
+        QTest::newRow("0 gives 1") << 0 << 0.0F << 1 << true;
+        QTest::newRow("0.25 gives 2.5, rounded to 2") << 0 << 0.25F << 2 << false;
+        QTest::newRow("0.4 gives 3") << 0 << 0.4F << 3 << true;
+        QTest::newRow("0.6 gives 5") << 0 << 0.6F << 5 << true;
+        QTest::newRow("0.75 gives 5.5, rounded to 6") << 0 << 0.75F << 6 << false;
+        QTest::newRow("0.95 gives 7, layout kept") << 0 << 0.95F << 7 << false;
+        QTest::newRow("read fails") << 1 << 0.0F << 1 << true;
+        QTest::newRow("write fails") << 2 << 0.0F << 1 << true;
     }
-    void coBrandDrawPicksTheFrontLabel() {
+    void startGoesStraightThrough() {
+        QFETCH(int, fails);
         QFETCH(float, draw);
         QFETCH(int, number);
         QFETCH(bool, coBrandInFront);
@@ -141,13 +114,22 @@ private slots:
         Forms forms(platform);
         frmStartup startup(platform, forms);
         QCOMPARE(startup.intCoBrandRandomNumber, qint16(0));
+        platform.settingsReadFails = fails == 1;
+        platform.settingsWriteFails = fails == 2;
         platform.draws = {draw};
         startup.Form_Load();
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(StoredReminderDate(platform),
+                 fails == 0 ? platform.dateToText(platform.todayDate) : QString());
         QVERIFY(platform.draws.isEmpty());
         QCOMPARE(startup.intCoBrandRandomNumber, qint16(number));
+        QVERIFY(startup.mainWindow() != nullptr && startup.mainWindow()->isVisible());
+        // The label the user sees where the two promotional labels overlap.
         const frmMain& window = *startup.mainWindow();
-        QCOMPARE(frontLabel(window), coBrandInFront ? static_cast<QWidget*>(window.lblCobrand)
-                                                    : static_cast<QWidget*>(window.lblFullBrand));
+        QCOMPARE(
+            window.lblFullBrand->parentWidget()->childAt(window.lblFullBrand->geometry().center()),
+            coBrandInFront ? static_cast<QWidget*>(window.lblCobrand)
+                           : static_cast<QWidget*>(window.lblFullBrand));
     }
 
     void exitUnloadsStartupFormThenSupportScreen_data() {

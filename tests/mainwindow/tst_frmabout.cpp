@@ -35,7 +35,9 @@ struct Fixture {
 class TestFrmAbout : public QObject {
     Q_OBJECT
 private slots:
-    void okHoldsTheFocusAndIsDefault() {
+    // OK holds the focus and is the default button; the box has its fixed
+    // size, its texts fit their boxes and the rule runs across it.
+    void boxAsItOpens() {
         Fixture f;
         QVERIFY(f.ready());
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
@@ -43,28 +45,29 @@ private slots:
         QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
+        for (QLabel* label : {f.about->Label1, f.about->Label3})
+            QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
+        QVERIFY(f.about->Line2->x() <= 0);
+        QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
+        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
     }
 
     void closesAndUnloads_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Esc") << "Esc";
-        QTest::newRow("Enter") << "Enter";
-        QTest::newRow("Return") << "Return";
-        QTest::newRow("click OK") << "click";
-        QTest::newRow("title bar") << "close";
+        QTest::addColumn<int>("key"); // pressed where the focus is; 0: OK clicked, -1: title bar
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Enter); // the keypad's
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("click OK") << 0;
+        QTest::newRow("title bar") << -1;
     }
     void closesAndUnloads() {
-        QFETCH(QString, how);
+        QFETCH(int, key);
         Fixture f;
         QVERIFY(f.ready());
-        QWidget* focus = QApplication::focusWidget();
-        if (how == u"Esc")
-            QTest::keyClick(focus, Qt::Key_Escape);
-        else if (how == u"Enter")
-            QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
-        else if (how == u"Return")
-            QTest::keyClick(focus, Qt::Key_Return);
-        else if (how == u"click")
+        if (key > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        else if (key == 0)
             QTest::mouseClick(f.about->cmdOK, Qt::LeftButton);
         else
             f.about->close();
@@ -122,16 +125,6 @@ private slots:
     void look() {
         Fixture f;
         CompareWithLookRow(*f.about);
-    }
-
-    void textsFitTheirBoxes() {
-        Fixture f;
-        for (QLabel* label : {f.about->Label1, f.about->Label3})
-            QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
-        // The rule runs across the whole box.
-        QVERIFY(f.about->Line2->x() <= 0);
-        QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
-        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
     }
 };
 

@@ -117,20 +117,24 @@ private slots:
         QCOMPARE(f.platform.topmostWindows, (QList<QPointer<QWidget>>{f.screen.data()}));
         QVERIFY(f.screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(f.forms.loadedForms(), (QList<QWidget*>{&f.startup, f.screen}));
+        // The untouched message box, out of sight, takes no focus and keeps
+        // its line end.
+        MultiLineTextBox* message = f.panel()->txtMessage;
+        message->setFocus(Qt::TabFocusReason);
+        QVERIFY(!message->hasFocus());
+        QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
     }
 
-    void check1IsALinkThatNeverStaysTicked_data() {
-        QTest::addColumn<bool>("byKeyboard");
-        QTest::newRow("mouse") << false;
-        QTest::newRow("space bar") << true;
-    }
-    void check1IsALinkThatNeverStaysTicked() {
-        QFETCH(bool, byKeyboard);
+    // Check1 is a link that never stays ticked, clicked twice and pressed
+    // twice by the space bar; the softwares link is clicked, then pressed
+    // as a screen reader does.
+    void linksOpenTheirPages() {
         Fixture f;
         QVERIFY(f.showActive());
         QVERIFY(!f.screen->Check1->isChecked());
         const QString home = modHelp::PageScriptAddress() + QStringLiteral("?page=home-page");
-        for (int click = 1; click <= 2; ++click) {
+        QStringList opened;
+        for (const bool byKeyboard : {false, false, true, true}) {
             if (byKeyboard) {
                 f.screen->Check1->setFocus();
                 QTest::keyClick(f.screen->Check1, Qt::Key_Space);
@@ -138,18 +142,14 @@ private slots:
                 QTest::mouseClick(f.screen->Check1, Qt::LeftButton);
             }
             QVERIFY(!f.screen->Check1->isChecked());
-            QCOMPARE(f.platform.openedAddresses, QStringList(click, home));
+            opened << home;
+            QCOMPARE(f.platform.openedAddresses, opened);
         }
-    }
-
-    void goToHomeOpensTheSoftwaresPage() {
-        Fixture f;
-        QVERIFY(f.showActive());
         QTest::mouseClick(f.screen->lblGoToHome, Qt::LeftButton);
-        QVERIFY(PressLink(f.screen->lblGoToHome)); // as a screen reader does
+        QVERIFY(PressLink(f.screen->lblGoToHome));
         const QString page =
             modHelp::PageScriptAddress() + QStringLiteral("?page=quillmoorsoftwares");
-        QCOMPARE(f.platform.openedAddresses, (QStringList{page, page}));
+        QCOMPARE(f.platform.openedAddresses, (opened + QStringList{page, page}));
     }
 
     void noTextIsCutOff() {
@@ -175,8 +175,7 @@ private slots:
             QStringLiteral("Friend's Name"), QStringLiteral("Friend's Email Address")};
         for (int box = 0; box < 4; ++box) {
             QTest::addRow("%d left empty", box) << box << QString() << placeholders[box];
-            QTest::addRow("%d only spaces", box)
-                << box << QStringLiteral("   ") << placeholders[box];
+            QTest::addRow("%d only spaces", box) << box << "   " << placeholders[box];
             QTest::addRow("%d text kept", box)
                 << box << QStringLiteral(" x@y.z ") << QStringLiteral(" x@y.z ");
         }
@@ -208,16 +207,6 @@ private slots:
         edit->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QCOMPARE(edit->text(), placeholder + u'!');
-    }
-
-    void untouchedMessageKeepsItsLineEnd() {
-        Fixture f;
-        QVERIFY(f.showActive());
-        MultiLineTextBox* message = f.panel()->txtMessage;
-        // Out of sight, it takes no focus and keeps what it holds.
-        message->setFocus(Qt::TabFocusReason);
-        QVERIFY(!message->hasFocus());
-        QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
     }
 
     void emailBoxesRefuseTypedSpaces_data() {
@@ -284,13 +273,10 @@ private slots:
             << QStringList{"Ann", "ann@example", "Bob", "ann@example"}
             << QStringLiteral("Please Enter Distinct Email Addresses") << "txtFriendEmail";
         QTest::newRow("name placeholder with spaces")
-            << QStringList{QStringLiteral("  Your Name  "), QStringLiteral("a@b.c"),
-                           QStringLiteral("Bob"), QStringLiteral("b@c.d")}
+            << QStringList{"  Your Name  ", "a@b.c", "Bob", "b@c.d"}
             << QStringLiteral("Please Enter Your Name") << "cmdSubmit";
         QTest::newRow("addresses differing in case only")
-            << QStringList{QStringLiteral("Ann & Co"), QStringLiteral("A@b.c"),
-                           QStringLiteral("Bob"), QStringLiteral("a@b.c")}
-            << QString() << "cmdSubmit";
+            << QStringList{"Ann & Co", "A@b.c", "Bob", "a@b.c"} << QString() << "cmdSubmit";
     }
     void submitChecksInOrder() {
         QFETCH(QStringList, entries);
@@ -299,12 +285,9 @@ private slots:
         Fixture f;
         QVERIFY(f.showActive());
         ReferAFriendPanel* p = f.panel();
-        if (!entries.isEmpty()) {
-            p->txtName->setText(entries[0]);
-            p->txtEmail->setText(entries[1]);
-            p->txtFriendName->setText(entries[2]);
-            p->txtFriendEmail->setText(entries[3]);
-        }
+        QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendName, p->txtFriendEmail};
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            boxes[i]->setText(entries.at(i));
         const QString nameBefore = p->txtName->text();
         QTest::mouseClick(p->cmdSubmit, Qt::LeftButton);
 

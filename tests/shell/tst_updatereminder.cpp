@@ -10,29 +10,68 @@ using namespace aurivane;
 class TestUpdateReminder : public QObject {
     Q_OBJECT
 private slots:
-    void asksOnlyAfterFourteenDaysEitherWay_data() {
-        QTest::addColumn<int>("offset"); // stored date minus today, in days
-        QTest::addColumn<bool>("asks");
-        QTest::newRow("today") << 0 << false;
-        QTest::newRow("14 days ago") << -14 << false;
-        QTest::newRow("15 days ago") << -15 << true;
-        QTest::newRow("14 days ahead") << 14 << false;
-        QTest::newRow("15 days ahead") << 15 << true;
-        QTest::newRow("years ago") << -800 << true;
+    // The question comes once the stored date is fifteen days or more away;
+    // answered, it stores today's date, and Yes opens the download page.
+    // With nothing usable stored, today's date is stored without a question.
+    void remindsAfterFourteenDaysEitherWay_data() {
+        QTest::addColumn<QString>("stored");  // plain; null: never written
+        QTest::addColumn<QString>("outcome"); // kept, asked or afresh
+        QTest::addColumn<MessageAnswer>("answer");
+        const FakePlatform fake;
+        const auto away = [&fake](int days) {
+            return fake.dateToText(fake.todayDate.addDays(days));
+        };
+        const auto no = MessageAnswer::No;
+        QTest::newRow("today") << away(0) << "kept" << no;
+        QTest::newRow("14 days ago") << away(-14) << "kept" << no;
+        QTest::newRow("15 days ago") << away(-15) << "asked" << no;
+        QTest::newRow("14 days ahead") << away(14) << "kept" << no;
+        QTest::newRow("15 days ahead") << away(15) << "asked" << no;
+        QTest::newRow("years ago") << away(-800) << "asked" << no;
+        QTest::newRow("30 days ago, Yes") << away(-30) << "asked" << MessageAnswer::Yes;
+        QTest::newRow("30 days ago, No") << away(-30) << "asked" << no;
+        QTest::newRow("never written") << QString() << "afresh" << no;
+        QTest::newRow("not a date") << "next week"
+                                    << "afresh" << no;
+        QTest::newRow("no such day") << "31 Feb 2026"
+                                     << "afresh" << no;
+        QTest::newRow("blanks") << "   "
+                                << "afresh" << no;
     }
-    void asksOnlyAfterFourteenDaysEitherWay() {
-        QFETCH(int, offset);
-        QFETCH(bool, asks);
+    void remindsAfterFourteenDaysEitherWay() {
+        QFETCH(QString, stored);
+        QFETCH(QString, outcome);
+        QFETCH(MessageAnswer, answer);
         FakePlatform platform;
-        const QString last = platform.dateToText(platform.todayDate.addDays(offset));
-        StoreReminderDate(platform, last);
+        if (!stored.isNull())
+            StoreReminderDate(platform, stored);
+        platform.answers = {answer};
+        // Nothing is written while the question is open.
+        platform.onMessage = [&](const FakePlatform::Message&) {
+            QCOMPARE(platform.settingsWrites, 0);
+        };
 
         modHelp::RemindAboutUpdate(platform);
 
-        if (!asks) {
+        if (outcome == u"kept") {
             QVERIFY(platform.messages.isEmpty());
             QCOMPARE(platform.settingsWrites, 0);
-            QCOMPARE(StoredReminderDate(platform), last);
+            QCOMPARE(StoredReminderDate(platform), stored);
+            return;
+        }
+        QCOMPARE(platform.settingsWrites, 1);
+        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
+        QCOMPARE(platform.openedAddresses,
+                 answer == MessageAnswer::Yes
+                     ? QStringList{modHelp::PageAddress(WebPageKey::DownloadWebPage)}
+                     : QStringList());
+        if (outcome == u"afresh") {
+            QVERIFY(platform.messages.isEmpty());
+            // Fifteen days on, the question comes.
+            platform.onMessage = nullptr;
+            platform.todayDate = platform.todayDate.addDays(15);
+            modHelp::RemindAboutUpdate(platform);
+            QCOMPARE(platform.messages.size(), 1);
             return;
         }
         QCOMPARE(platform.messageTexts(),
@@ -42,62 +81,6 @@ private slots:
         QCOMPARE(question.icon, MessageIcon::Information);
         QCOMPARE(question.buttons, MessageButtons::YesNo);
         QCOMPARE(question.caption, QStringLiteral("Aurivane"));
-        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
-    }
-
-    void answerDecidesTheDownloadPage_data() {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("Yes") << MessageAnswer::Yes;
-        QTest::newRow("No") << MessageAnswer::No;
-    }
-    void answerDecidesTheDownloadPage() {
-        QFETCH(MessageAnswer, answer);
-        FakePlatform platform;
-        StoreReminderDate(platform, platform.dateToText(platform.todayDate.addDays(-30)));
-        platform.answers = {answer};
-        // The date is stored before the page opens.
-        platform.onMessage = [&](const FakePlatform::Message&) {
-            QCOMPARE(platform.settingsWrites, 0);
-        };
-
-        modHelp::RemindAboutUpdate(platform);
-
-        QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
-        if (answer == MessageAnswer::Yes)
-            QCOMPARE(platform.openedAddresses,
-                     QStringList{modHelp::PageAddress(WebPageKey::DownloadWebPage)});
-        else
-            QVERIFY(platform.openedAddresses.isEmpty());
-    }
-
-    // Nothing usable stored: remember today, ask nothing.
-    void startsAfreshWithoutAReadableDate_data() {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QString>("plain");
-        QTest::newRow("never written") << false << QString();
-        QTest::newRow("not a date") << true << QStringLiteral("next week");
-        QTest::newRow("no such day") << true << QStringLiteral("31 Feb 2026");
-        QTest::newRow("blanks") << true << QStringLiteral("   ");
-    }
-    void startsAfreshWithoutAReadableDate() {
-        QFETCH(bool, present);
-        QFETCH(QString, plain);
-        FakePlatform platform;
-        if (present)
-            StoreReminderDate(platform, plain);
-
-        modHelp::RemindAboutUpdate(platform);
-
-        QVERIFY(platform.messages.isEmpty());
-        QVERIFY(platform.openedAddresses.isEmpty());
-        QCOMPARE(platform.settingsWrites, 1);
-        QCOMPARE(StoredReminderDate(platform), platform.dateToText(platform.todayDate));
-
-        // Fifteen days on, the question comes.
-        platform.todayDate = platform.todayDate.addDays(15);
-        modHelp::RemindAboutUpdate(platform);
-        QCOMPARE(platform.messages.size(), 1);
     }
 
     void failingStoreAbandonsTheReminder() {

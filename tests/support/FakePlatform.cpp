@@ -27,9 +27,7 @@ MessageAnswer FakePlatform::showMessage(QWidget* owner, const QString& text, Mes
         onMessage(message);
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    if (answers.isEmpty())
-        return MessageAnswer::No;
-    return answers.takeFirst();
+    return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
 }
 
 std::optional<QString> FakePlatform::readSetting(const QString& application, const QString& section,
@@ -72,9 +70,7 @@ std::optional<QDate> FakePlatform::textToDate(const QString& text) const {
 }
 
 float FakePlatform::nextRandom() {
-    if (draws.isEmpty())
-        return 0.0F;
-    return draws.takeFirst();
+    return draws.isEmpty() ? 0.0F : draws.takeFirst();
 }
 
 } // namespace aurivane
