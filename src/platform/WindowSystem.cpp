@@ -18,9 +18,7 @@ namespace aurivane::WindowSystem {
 namespace {
 
 [[maybe_unused]] bool WaylandPluginInstalled() {
-    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator());
-    folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath));
-    for (const QString& folder : folders) {
+    for (const QString& folder : PluginFolders()) {
         if (!folder.isEmpty() && !QDir(folder + QStringLiteral("/platforms"))
                                       .entryList({QStringLiteral("*qwayland*")}, QDir::Files)
                                       .isEmpty())
@@ -132,6 +130,13 @@ private:
 };
 
 } // namespace
+
+QStringList PluginFolders() {
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator());
+    folders.removeAll(QString());
+    folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath));
+    return folders;
+}
 
 QByteArray PlatformArgument(Choice choice) {
     switch (choice) {

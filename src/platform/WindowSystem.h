@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <QStringView>
 
 class QGuiApplication;
@@ -37,6 +38,10 @@ struct Surroundings {
 
     static Surroundings OfThisProcess();
 };
+
+// Where Qt looks for its plugins, in its order: each folder of
+// QT_PLUGIN_PATH, then Qt's own.
+QStringList PluginFolders();
 
 // When X is there (DISPLAY, as in every GNOME or KDE Wayland session through
 // XWayland) the program runs on X: there its windows keep the places it gives

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -230,32 +231,50 @@ private slots:
     }
 
 #if defined(Q_OS_UNIX)
-    // Qt's Wayland plugins are found under the names Debian gives them.
-    void waylandPluginFoundWhereQtLooksForIt() {
-        QTemporaryDir plugins;
-        QVERIFY(QDir(plugins.path()).mkdir(QStringLiteral("platforms")));
-        QFile plugin(plugins.filePath(QStringLiteral("platforms/libqwayland-generic.so")));
-        QVERIFY(plugin.open(QIODevice::WriteOnly));
-        const ScopedVariable path("QT_PLUGIN_PATH", plugins.path().toUtf8());
+    // The choice as this process's surroundings make it: Qt's Wayland plugin
+    // is looked for in each folder of QT_PLUGIN_PATH and in Qt's own, where
+    // the project's install step puts Debian's; a platform the user names
+    // wins.
+    void windowSystemChosenFromTheEnvironment() {
+        const ScopedVariable path("QT_PLUGIN_PATH", "/nowhere:/elsewhere");
+        QCOMPARE(
+            WindowSystem::PluginFolders(),
+            (QStringList{"/nowhere", "/elsewhere", QLibraryInfo::path(QLibraryInfo::PluginsPath)}));
         const ScopedVariable display("DISPLAY", "");
         const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-        QVERIFY(WindowSystem::Surroundings::OfThisProcess().waylandPluginInstalled);
+        const char* const argv[] = {"aurivane"};
+        const auto chosen = [&argv] {
+            return WindowSystem::Choose(1, argv, WindowSystem::Surroundings::OfThisProcess());
+        };
+        {
+            const ScopedVariable unnamed("QT_QPA_PLATFORM", "");
+            QCOMPARE(chosen(), WindowSystem::Choice::Wayland);
+        }
+        const ScopedVariable named("QT_QPA_PLATFORM", "offscreen");
+        QCOMPARE(chosen(), WindowSystem::Choice::QtDecides);
     }
 #endif
 
-    // A window of fixed size that the compositor has maximized comes back
-    // to its size, and keeps it: its edges drag it no larger.
-    void fixedSizeWindowKeepsItsSizeOnceMaximized() {
+    // A window of fixed size that the compositor has maximized or put full
+    // screen comes back to its size, and keeps it: its edges drag it no
+    // larger. So does a window opened in the place in memory of one gone.
+    void fixedSizeWindowKeepsItsSizeOnceEnlarged() {
         WindowSystem::GuardFixedSizeWindows(*qApp, u"wayland");
-        QWidget form;
-        form.setFixedSize(300, 200);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QWindow* window = form.windowHandle();
-        window->setWindowStates(Qt::WindowMaximized);
-        QTRY_COMPARE(window->windowStates(), Qt::WindowNoState);
-        QTRY_COMPARE(window->maximumSize(), QSize(300, 200));
-        QTRY_COMPARE(form.size(), QSize(300, 200));
+        std::optional<QWindow> window;
+        for (const Qt::WindowState state :
+             {Qt::WindowMaximized, Qt::WindowFullScreen, Qt::WindowMaximized}) {
+            window.reset();
+            window.emplace();
+            window->setMinimumSize(QSize(300, 200));
+            window->setMaximumSize(QSize(300, 200));
+            window->resize(300, 200);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(&*window));
+            window->setWindowStates(state);
+            QTRY_COMPARE(window->windowStates(), Qt::WindowNoState);
+            QTRY_COMPARE(window->maximumSize(), QSize(300, 200));
+            QTRY_COMPARE(window->size(), QSize(300, 200));
+        }
     }
 
     void waylandKnownByEveryName() {
