@@ -21,9 +21,8 @@ public:
     explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
-            if (!widget()->accessibleName().isEmpty())
-                return widget()->accessibleName();
+        // A link is named by its text unless given a name of its own.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             if (const auto* label = qobject_cast<const QLabel*>(widget()))
                 return label->text();
         }
