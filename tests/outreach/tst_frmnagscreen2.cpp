@@ -132,6 +132,9 @@ private slots:
         Fixture f;
         QVERIFY(f.showActive());
         QVERIFY(!f.screen->Check1->isChecked());
+        for (const QWidget* link :
+             std::initializer_list<const QWidget*>{f.screen->Check1, f.screen->lblGoToHome})
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         const QString home = modHelp::PageScriptAddress() + QStringLiteral("?page=home-page");
         QStringList opened;
         for (const bool byKeyboard : {false, false, true, true}) {
