@@ -14,6 +14,7 @@
 #include "outreach/frmNagScreen2.h"
 #include "platform/Forms.h"
 #include "support/FakePlatform.h"
+#include "support/SupportScreenFixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -247,17 +248,14 @@ Texts AboutBoxTexts() {
 }
 
 // The support screen with its third text (draw 0.5).
-const QString Message2 =
-    QStringLiteral("Quillmoor is a FREE online discussion forum for all things mystic. To help "
-                   "Quillmoor develop and maintain this software visit Quillmoor regularly.");
-
 Texts SupportScreenTexts() {
+    const QString& message2 = SupportMessages.at(2);
     return {
         {"frmNagScreen2 title", Caption},
         // Read out when the screen opens.
-        {"frmNagScreen2 description", Message2},
+        {"frmNagScreen2 description", message2},
         {"lblNagScreen2Caption text", Caption},
-        {"Label2 text", Message2},
+        {"Label2 text", message2},
         {"Check1 text", "Click Here To Visit Quillmoor Now"},
         {"cmdClose text", "E&xit"},
         {"cmdClose keys", "Press=Alt+X"},

@@ -55,21 +55,9 @@ private slots:
     void picksOneOfFourMessages() {
         QFETCH(float, draw);
         QFETCH(int, index);
-        const QStringList messages{
-            "Quillmoor Softwares, such as this can be created and maintained only with your "
-            "support. The best way to support Quillmoor is to visit Quillmoor regularly and take "
-            "part in the discussions and other activities on the board.",
-            "Visit Quillmoor regularly. Support Quillmoor by taking part in the discussions and "
-            "other activities. These softwares cannot be supported and maintained, without you "
-            "regularly visiting Quillmoor",
-            "Quillmoor is a FREE online discussion forum for all things mystic. To help Quillmoor "
-            "develop and maintain this software visit Quillmoor regularly.",
-            "Quillmoor needs your help. All you need to do is visit Quillmoor regularly and take "
-            "part in the various discussions and activites to help us maintain and develop more "
-            "Quillmoor Softwares."};
         Fixture f({draw});
         QCOMPARE(f.platform.seedCount, 1);
-        QCOMPARE(f.screen->Label2->text(), messages.at(index));
+        QCOMPARE(f.screen->Label2->text(), SupportMessages.at(index));
     }
 
     void layoutAsDrawn_data() {
