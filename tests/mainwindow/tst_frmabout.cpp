@@ -102,8 +102,8 @@ private slots:
         QCOMPARE(f.platform.openedAddresses.size(), 2);
     }
 
-    void layoutAsDrawn_data() {
-        AddLayoutColumns();
+    void asDrawn_data() {
+        AddDrawnColumns();
         AddPlace("picIcon", 120, 87);
         AddPlace("Label2", 720, 150);
         AddPlace("Label1", 120, 630, 6885, 975);
@@ -111,20 +111,12 @@ private slots:
         AddPlace("Label3", 120, 1920, 6885, 435);
         AddPlace("lblCoBrand", 4650, 2355);
         AddPlace("cmdOK", 5745, 2880, 1260, 345);
-    }
-    void layoutAsDrawn() {
-        Fixture f;
-        CompareWithLayoutRow(*f.about);
-    }
-
-    void look_data() {
-        AddLookColumns();
         AddLook("frmAbout", "Verdana 8.25", QColor(255, 192, 192), QColor(64, 0, 0));
         AddLook("Label2", "Verdana 14.25 bold", QColor(103, 203, 255));
     }
-    void look() {
+    void asDrawn() {
         Fixture f;
-        CompareWithLookRow(*f.about);
+        CompareWithDrawnRow(*f.about);
     }
 };
 

@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(f.screen->Label2->text(), SupportMessages.at(index));
     }
 
-    void layoutAsDrawn_data() {
-        AddLayoutColumns();
+    void asDrawn_data() {
+        AddDrawnColumns();
         AddPlace("picNagscreen2Icon", 360, 120, 540, 540);
         AddPlace("lblNagScreen2Caption", 1080, 240);
         AddPlace("Label2", 120, 840, 6975, 1095);
@@ -77,23 +77,15 @@ private slots:
         AddPlace("Frame6", 7320, 120, 3735, 4575);
         AddPlace("Label3", 120, 360, 3495, 3855);
         AddPlace("lblGoToHome", 75, 4250, 3585, 210);
-    }
-    void layoutAsDrawn() {
-        Fixture f;
-        CompareWithLayoutRow(*f.screen);
-    }
-
-    void look_data() {
-        AddLookColumns();
         AddLook("frmNagScreen2", "", {}, QColor(255, 255, 255));
         AddLook("lblNagScreen2Caption", "MS Sans Serif 18", {});
         AddLook("Check1", "Verdana 14.25", QColor(0, 0, 192));
         AddLook("Frame2", "Verdana 9.75 bold", QColor(255, 255, 255), QColor(0, 0, 128));
         AddLook("lblGoToHome", "", QColor(255, 255, 0));
     }
-    void look() {
+    void asDrawn() {
         Fixture f;
-        CompareWithLookRow(*f.screen);
+        CompareWithDrawnRow(*f.screen);
     }
 
     void loadsWithBorrowedIconOnTop() {
