@@ -102,15 +102,13 @@ const QList<std::pair<QString, QStringList>> TabStops{
 // the reading with the longest texts, set smallest), the co-brand promotion raised if named.
 struct ShownForm {
     MainWindow main;
-    FakePlatform aboutPlatform;
-    Forms aboutForms{aboutPlatform};
     std::unique_ptr<frmAbout> about;
     std::unique_ptr<SupportScreen> support;
     QWidget* window = main.window;
 
     explicit ShownForm(const QString& form) {
         if (form == u"about box") {
-            about = std::make_unique<frmAbout>(aboutPlatform, aboutForms);
+            about = std::make_unique<frmAbout>(main.platform, main.forms);
             window = about.get();
         } else if (form == u"support") {
             support = std::make_unique<SupportScreen>();
@@ -657,9 +655,7 @@ private slots:
         QCOMPARE(w.picChakra->pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(w.picChakra->size(), chakraSize);
 
-        FakePlatform platform;
-        Forms forms{platform};
-        frmAbout about(platform, forms);
+        frmAbout about(main.platform, main.forms);
         QCOMPARE(about.picIcon->size(), QSize(32, 32));
         QCOMPARE(about.picIcon->pixmap().devicePixelRatio(), 2.0);
 
