@@ -485,9 +485,11 @@ private slots:
 
     // On the desktop's own palette, dark, or high contrast either way round,
     // every text of every form stands out from what lies behind it (WCAG's
-    // 4.5 : 1), the support screen's unticked check box looks empty, and the
-    // focus shows plainly on every stop.
-    void everyTextReadableOnEveryDesktop_data() {
+    // 4.5 : 1), the support screen's unticked check box looks empty, Tab and
+    // Shift+Tab walk each form's stops in order and round again, every stop
+    // is a control the user sees, nothing else that takes input is announced
+    // as showing, and the focus shows plainly on every stop.
+    void everyFormReadableAndWalkableOnEveryDesktop_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QPalette>("desktop");
         QTest::addColumn<QStringList>("stops");
@@ -504,7 +506,7 @@ private slots:
             for (const auto& [name, palette] : desktops)
                 QTest::addRow("%s, %s", qPrintable(form), name) << form << palette << stops;
     }
-    void everyTextReadableOnEveryDesktop() {
+    void everyFormReadableAndWalkableOnEveryDesktop() {
         QFETCH(QString, form);
         QFETCH(QPalette, desktop);
         QFETCH(QStringList, stops);
@@ -549,6 +551,39 @@ private slots:
                                          QColor(shot.pixel(around)).name())));
         }
 
+        const auto walk = [shown, &stops](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QStringList order{SeenFocus(*shown)};
+            for (int i = 0; i < stops.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+                order.prepend(SeenFocus(*shown));
+            }
+            return order;
+        };
+        QStringList round = stops + QStringList{stops.first()};
+        QCOMPARE(walk(Qt::Key_Backtab, Qt::ShiftModifier), round);
+        std::reverse(round.begin(), round.end());
+        QCOMPARE(walk(Qt::Key_Tab, Qt::NoModifier), round);
+
+        // What assistive technology meets: every control announced as showing
+        // is shown, every one that takes input is a stop, and the outline
+        // around the reading is left out.
+        const QList<QAccessible::Role> inputs{QAccessible::EditableText, QAccessible::ComboBox,
+                                              QAccessible::PushButton, QAccessible::CheckBox,
+                                              QAccessible::Link};
+        QList<QAccessibleInterface*> tree{Accessible(shown)};
+        for (qsizetype i = 0; i < tree.size(); ++i) {
+            QAccessibleInterface* node = tree.at(i);
+            for (int c = 0; c < node->childCount(); ++c)
+                tree.append(node->child(c));
+            auto* widget = qobject_cast<QWidget*>(node->object());
+            if (widget == nullptr || node->state().invisible)
+                continue;
+            QVERIFY2(widget->isVisible() && widget->objectName() != u"Shape1",
+                     qPrintable(widget->objectName()));
+            if (inputs.contains(node->role()))
+                QVERIFY2(stops.contains(widget->objectName()), qPrintable(widget->objectName()));
+        }
+
         for (const QString& name : stops) {
             const FocusMark plain = FocusShown(*shown, *shown->findChild<QWidget*>(name));
             QVERIFY2(plain.all >= 1.0 && plain.outside >= 0.5 && plain.apart >= 0.95 &&
@@ -587,53 +622,6 @@ private slots:
         QTRY_VERIFY(!ringShown(behind.window));
         for (const QMessageBox::StandardButton button : {QMessageBox::Yes, QMessageBox::No})
             QVERIFY(FocusShown(box, *box.button(button)).all >= 1.0);
-    }
-
-    // Tab and Shift+Tab walk each form's stops in order and round again;
-    // every stop is a control the user sees, and nothing else that takes
-    // input is announced as showing.
-    void keyboardReachesOnlyWhatCanBeSeen_data() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("stops");
-        for (const auto& [form, stops] : TabStops)
-            QTest::newRow(qPrintable(form)) << form << stops;
-    }
-    void keyboardReachesOnlyWhatCanBeSeen() {
-        QFETCH(QString, form);
-        QFETCH(QStringList, stops);
-        ShownForm shown(form);
-        const auto walk = [&shown, &stops](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-            QStringList seen{SeenFocus(*shown.window)};
-            for (int i = 0; i < stops.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-                seen.prepend(SeenFocus(*shown.window));
-            }
-            return seen;
-        };
-        QStringList round = stops + QStringList{stops.first()};
-        QCOMPARE(walk(Qt::Key_Backtab, Qt::ShiftModifier), round);
-        std::reverse(round.begin(), round.end());
-        QCOMPARE(walk(Qt::Key_Tab, Qt::NoModifier), round);
-
-        // What assistive technology meets: every control announced as showing
-        // is shown, every one that takes input is a stop, and the outline
-        // around the reading is left out.
-        const QList<QAccessible::Role> inputs{QAccessible::EditableText, QAccessible::ComboBox,
-                                              QAccessible::PushButton, QAccessible::CheckBox,
-                                              QAccessible::Link};
-        QList<QAccessibleInterface*> tree{Accessible(shown.window)};
-        for (qsizetype i = 0; i < tree.size(); ++i) {
-            QAccessibleInterface* node = tree.at(i);
-            for (int c = 0; c < node->childCount(); ++c)
-                tree.append(node->child(c));
-            auto* widget = qobject_cast<QWidget*>(node->object());
-            if (widget == nullptr || node->state().invisible)
-                continue;
-            QVERIFY2(widget->isVisible() && widget->objectName() != u"Shape1",
-                     qPrintable(widget->objectName()));
-            if (inputs.contains(node->role()))
-                QVERIFY2(stops.contains(widget->objectName()), qPrintable(widget->objectName()));
-        }
     }
 
     void picturesComeFromTheDoubleSizeArtworkAtScaleTwo() {
