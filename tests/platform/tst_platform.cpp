@@ -108,20 +108,18 @@ private slots:
         QString name;
         for (char16_t code : {153, 202, 199, 182, 201, 190, 196, 195})
             name += QChar(code);
+        const QString program = QStringLiteral("aurivane"), section = QStringLiteral("Settings");
         {
             QtPlatform platform;
             platform.setSettingsFile(file);
-            QCOMPARE(platform.readSetting(QStringLiteral("aurivane"), QStringLiteral("Settings"),
-                                          name, QStringLiteral("none")),
+            QCOMPARE(platform.readSetting(program, section, name, QStringLiteral("none")),
                      std::optional<QString>(QStringLiteral("none")));
-            QVERIFY(platform.writeSetting(QStringLiteral("aurivane"), QStringLiteral("Settings"),
-                                          name, value));
+            QVERIFY(platform.writeSetting(program, section, name, value));
         }
         // A new platform object reads what the first one flushed.
         QtPlatform later;
         later.setSettingsFile(file);
-        QCOMPARE(later.readSetting(QStringLiteral("aurivane"), QStringLiteral("Settings"), name,
-                                   QString()),
+        QCOMPARE(later.readSetting(program, section, name, QString()),
                  std::optional<QString>(value));
     }
 

@@ -31,12 +31,9 @@ private slots:
         QTest::newRow("30 days ago, Yes") << away(-30) << "asked" << MessageAnswer::Yes;
         QTest::newRow("30 days ago, No") << away(-30) << "asked" << no;
         QTest::newRow("never written") << QString() << "afresh" << no;
-        QTest::newRow("not a date") << "next week"
-                                    << "afresh" << no;
-        QTest::newRow("no such day") << "31 Feb 2026"
-                                     << "afresh" << no;
-        QTest::newRow("blanks") << "   "
-                                << "afresh" << no;
+        QTest::newRow("not a date") << QStringLiteral("next week") << "afresh" << no;
+        QTest::newRow("no such day") << QStringLiteral("31 Feb 2026") << "afresh" << no;
+        QTest::newRow("blanks") << QStringLiteral("   ") << "afresh" << no;
     }
     void remindsAfterFourteenDaysEitherWay() {
         QFETCH(QString, stored);
