@@ -16,6 +16,7 @@ using namespace aurivane;
 
 namespace {
 
+// The about box, shown and active.
 struct Fixture {
     FakePlatform platform;
     Forms forms{platform};
@@ -23,11 +24,10 @@ struct Fixture {
 
     Fixture() {
         about = new frmAbout(platform, forms);
-        about->show();
-        about->activateWindow();
+        if (!ShowActive(about.data()))
+            qFatal("the about box did not become active");
     }
     ~Fixture() { delete about.data(); }
-    bool ready() const { return QTest::qWaitForWindowActive(about.data()); }
 };
 
 } // namespace
@@ -39,7 +39,6 @@ private slots:
     // size, its texts fit their boxes and the rule runs across it.
     void boxAsItOpens() {
         Fixture f;
-        QVERIFY(f.ready());
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
         QVERIFY(f.about->cmdOK->isDefault());
         QVERIFY(f.forms.isLoaded(f.about));
@@ -63,7 +62,6 @@ private slots:
     void closesAndUnloads() {
         QFETCH(int, key);
         Fixture f;
-        QVERIFY(f.ready());
         if (key > 0)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -85,7 +83,6 @@ private slots:
         const QString link = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, page);
         Fixture f;
-        QVERIFY(f.ready());
         auto* label = f.about->findChild<ClickableLabel*>(link);
         QVERIFY(label);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);

@@ -54,12 +54,10 @@ struct Fixture {
 
     Fixture() {
         window = new frmMain(platform, forms, &host);
-        window->show();
-        window->activateWindow();
+        if (!ShowActive(window.data()))
+            qFatal("the main window did not become active");
     }
     ~Fixture() { delete window.data(); }
-
-    bool ready() const { return QTest::qWaitForWindowActive(window.data()); }
 
     // Types the name, picks the date and presses the reading button.
     void read(const QString& name, int month, int day, int year) const {
@@ -134,7 +132,6 @@ private slots:
         QFETCH(MessageIcon, icon);
 
         Fixture f;
-        QVERIFY(f.ready());
         f.window->cboYear->setFocus();
         f.read(name, month, day, year);
 
@@ -165,7 +162,6 @@ private slots:
     // Back clears page 1 and leaves the reading; so do refused attempts after it.
     void backAndRefusalsKeepTheReading() {
         Fixture f;
-        QVERIFY(f.ready());
         f.read(QStringLiteral("Ann"), 7, 21, 1980);
         const QStringList shown = f.resultTexts();
         const ChakraReading reading = f.window->Reading();
@@ -313,7 +309,6 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QStringList, raised);
         Fixture f;
-        QVERIFY(f.ready());
         for (const QString& name : raised)
             f.window->findChild<QLabel*>(name)->raise();
         f.read(QStringLiteral("Ann"), 7, 21, 1980);
@@ -359,7 +354,6 @@ private slots:
     // lists untouched, is for 1 January 1900.
     void keysPressOnlyTheirButtons() {
         Fixture f;
-        QVERIFY(f.ready());
         // An empty name: the reading button would complain at once.
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(f.window->txtName, key);
@@ -381,7 +375,6 @@ private slots:
 
     void aboutBoxIsModalAndFreshEachTime() {
         Fixture f;
-        QVERIFY(f.ready());
         f.read(QStringLiteral("Ann"), 7, 21, 1980);
         const QStringList shown = f.resultTexts();
 
@@ -514,7 +507,6 @@ private slots:
     // pictures along its foot, and menus of plain entries.
     void windowAsItOpens() {
         Fixture f;
-        QVERIFY(f.ready());
         QCOMPARE(f.window->centralWidget()->size(), QSize(660, 445));
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
         QVERIFY(f.window->fraStep[0]->isVisible() && !f.window->fraStep[1]->isVisible());

@@ -29,11 +29,14 @@ QIcon distinctIcon() {
     return QIcon(pixmap);
 }
 
-// The support screen with an icon of its own, so that the borrowed one can
-// be told apart.
+// The support screen, shown and active, with an icon of its own, so that the
+// borrowed one can be told apart.
 struct Fixture : SupportScreenFixture {
     explicit Fixture(QList<float> draws = {0.0F})
-        : SupportScreenFixture(std::move(draws), distinctIcon()) {}
+        : SupportScreenFixture(std::move(draws), distinctIcon()) {
+        if (!showActive())
+            qFatal("the support screen did not become active");
+    }
 };
 
 } // namespace
@@ -90,7 +93,6 @@ private slots:
 
     void loadsWithBorrowedIconOnTop() {
         Fixture f;
-        QVERIFY(f.showActive());
         const QImage expected = distinctIcon().pixmap(32, 32).toImage();
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
         QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
@@ -110,7 +112,6 @@ private slots:
     // as a screen reader does.
     void linksOpenTheirPages() {
         Fixture f;
-        QVERIFY(f.showActive());
         QVERIFY(!f.screen->Check1->isChecked());
         for (const QWidget* link :
              std::initializer_list<const QWidget*>{f.screen->Check1, f.screen->lblGoToHome})
@@ -168,7 +169,6 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, afterLeaving);
         Fixture f;
-        QVERIFY(f.showActive());
         ReferAFriendPanel* p = f.panel();
         QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendName, p->txtFriendEmail};
         QLineEdit* edit = boxes[box];
@@ -205,7 +205,6 @@ private slots:
         QFETCH(QString, afterTyping);
         QFETCH(int, refusals);
         Fixture f;
-        QVERIFY(f.showActive());
         ReferAFriendPanel* p = f.panel();
         QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendEmail};
         QLineEdit* edit = boxes[box];
@@ -230,7 +229,6 @@ private slots:
 
     void pastedSpacesPass() {
         Fixture f;
-        QVERIFY(f.showActive());
         QLineEdit* edit = f.panel()->txtFriendEmail;
         edit->setFocus(Qt::TabFocusReason);
         QApplication::clipboard()->setText(QStringLiteral("bob @example.org"));
@@ -266,7 +264,6 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         Fixture f;
-        QVERIFY(f.showActive());
         ReferAFriendPanel* p = f.panel();
         QLineEdit* boxes[] = {p->txtName, p->txtEmail, p->txtFriendName, p->txtFriendEmail};
         for (qsizetype i = 0; i < entries.size(); ++i)
