@@ -35,9 +35,19 @@ struct Fixture {
 class TestFrmAbout : public QObject {
     Q_OBJECT
 private slots:
-    // OK holds the focus and is the default button; the box has its fixed
-    // size, its texts fit their boxes and the rule runs across it.
-    void boxAsItOpens() {
+    // As the box opens, OK holds the focus and is the default button; the
+    // box has its fixed size, its texts fit their boxes and the rule runs
+    // across it. However it is then closed, it unloads.
+    void opensAndClosesAndUnloads_data() {
+        QTest::addColumn<int>("key"); // pressed where the focus is; 0: OK clicked, -1: title bar
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Enter); // the keypad's
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("click OK") << 0;
+        QTest::newRow("title bar") << -1;
+    }
+    void opensAndClosesAndUnloads() {
+        QFETCH(int, key);
         Fixture f;
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
         QVERIFY(f.about->cmdOK->isDefault());
@@ -49,19 +59,6 @@ private slots:
         QVERIFY(f.about->Line2->x() <= 0);
         QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
         QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
-    }
-
-    void closesAndUnloads_data() {
-        QTest::addColumn<int>("key"); // pressed where the focus is; 0: OK clicked, -1: title bar
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
-        QTest::newRow("Enter") << int(Qt::Key_Enter); // the keypad's
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("click OK") << 0;
-        QTest::newRow("title bar") << -1;
-    }
-    void closesAndUnloads() {
-        QFETCH(int, key);
-        Fixture f;
         if (key > 0)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
