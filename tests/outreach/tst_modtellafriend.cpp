@@ -32,27 +32,22 @@ private slots:
         QTest::newRow("plain") << valid()
                                << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Hello"
                                                  "&taf4=Bob&taf5=bob%40example.org");
-        ReferralValues tricky = valid();
-        tricky.SenderName = QStringLiteral("Ann & Co #1");
-        tricky.MessageText = QStringLiteral("1+1=2\r\nsee you?");
-        tricky.FriendName = QStringLiteral("Jos\u00E9 M\u00FCller \u5F20");
-        tricky.FriendEmail = QStringLiteral("bob+tag@ex-ample.org");
-        QTest::newRow("tricky") << tricky
+        QTest::newRow("tricky") << ReferralValues{"Ann & Co #1", "ann@example.org",
+                                                  "1+1=2\r\nsee you?",
+                                                  QStringLiteral("Jos\u00E9 M\u00FCller \u5F20"),
+                                                  "bob+tag@ex-ample.org"}
                                 << QStringLiteral(
                                        "&taf1=Ann%20%26%20Co%20%231&taf2=ann%40example.org"
                                        "&taf3=1%2B1%3D2%0D%0Asee%20you%3F"
                                        "&taf4=Jos%C3%A9%20M%C3%BCller%20%E5%BC%A0"
                                        "&taf5=bob%2Btag%40ex-ample.org");
-        ReferralValues untouched = valid();
-        untouched.MessageText = QStringLiteral("Your Message\r\n");
         QTest::newRow("untouched message")
-            << untouched
+            << ReferralValues{"Ann", "ann@example.org", "Your Message\r\n", "Bob",
+                              "bob@example.org"}
             << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Your%20Message%0D%0A"
                               "&taf4=Bob&taf5=bob%40example.org");
-        ReferralValues unreserved = valid();
-        unreserved.SenderName = QStringLiteral("a-b.c_d~e/f");
         QTest::newRow("unreserved kept, slash encoded")
-            << unreserved
+            << ReferralValues{"a-b.c_d~e/f", "ann@example.org", "Hello", "Bob", "bob@example.org"}
             << QStringLiteral("&taf1=a-b.c_d~e%2Ff&taf2=ann%40example.org&taf3=Hello"
                               "&taf4=Bob&taf5=bob%40example.org");
     }
