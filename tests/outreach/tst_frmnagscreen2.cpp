@@ -91,7 +91,8 @@ private slots:
         CompareWithDrawnRow(*f.screen);
     }
 
-    void loadsWithBorrowedIconOnTop() {
+    // The screen loads on top, with the icon it borrows, and opens its links.
+    void loadsWithBorrowedIconOnTopAndOpensItsLinks() {
         Fixture f;
         const QImage expected = distinctIcon().pixmap(32, 32).toImage();
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
@@ -105,13 +106,10 @@ private slots:
         message->setFocus(Qt::TabFocusReason);
         QVERIFY(!message->hasFocus());
         QCOMPARE(message->text(), QStringLiteral("Your Message\r\n"));
-    }
 
-    // Check1 is a link that never stays ticked, clicked twice and pressed
-    // twice by the space bar; the softwares link is clicked, then pressed
-    // as a screen reader does.
-    void linksOpenTheirPages() {
-        Fixture f;
+        // Check1 is a link that never stays ticked, clicked twice and pressed
+        // twice by the space bar; the softwares link is clicked, then pressed
+        // as a screen reader does.
         QVERIFY(!f.screen->Check1->isChecked());
         for (const QWidget* link :
              std::initializer_list<const QWidget*>{f.screen->Check1, f.screen->lblGoToHome})
