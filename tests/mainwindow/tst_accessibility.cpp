@@ -622,6 +622,10 @@ private slots:
         QTRY_VERIFY(!ringShown(behind.window));
         for (const QMessageBox::StandardButton button : {QMessageBox::Yes, QMessageBox::No})
             QVERIFY(FocusShown(box, *box.button(button)).all >= 1.0);
+        // Shown again, as after being minimized, a window keeps its one ring.
+        box.hide();
+        QVERIFY(ShowActive(&box));
+        QCOMPARE(box.findChildren<QFocusFrame*>(QStringLiteral("focusRing")).size(), 1);
     }
 
     void picturesComeFromTheDoubleSizeArtworkAtScaleTwo() {
