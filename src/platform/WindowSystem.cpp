@@ -17,16 +17,6 @@ namespace aurivane::WindowSystem {
 
 namespace {
 
-[[maybe_unused]] bool WaylandPluginInstalled() {
-    for (const QString& folder : PluginFolders()) {
-        if (!folder.isEmpty() && !QDir(folder + QStringLiteral("/platforms"))
-                                      .entryList({QStringLiteral("*qwayland*")}, QDir::Files)
-                                      .isEmpty())
-            return true;
-    }
-    return false;
-}
-
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 // Qt's options that take the next argument as their value, "-" or "--"
@@ -138,6 +128,16 @@ QStringList PluginFolders() {
     return folders;
 }
 
+bool WaylandPluginIn(const QStringList& folders) {
+    for (const QString& folder : folders) {
+        if (!folder.isEmpty() && !QDir(folder + QStringLiteral("/platforms"))
+                                      .entryList({QStringLiteral("*qwayland*")}, QDir::Files)
+                                      .isEmpty())
+            return true;
+    }
+    return false;
+}
+
 QByteArray PlatformArgument(Choice choice) {
     switch (choice) {
     case Choice::X11:
@@ -157,7 +157,8 @@ Surroundings Surroundings::OfThisProcess() {
     here.qtPlatform = qgetenv("QT_QPA_PLATFORM");
     here.display = qgetenv("DISPLAY");
     here.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
-    here.waylandPluginInstalled = !here.waylandDisplay.isEmpty() && WaylandPluginInstalled();
+    here.waylandPluginInstalled =
+        !here.waylandDisplay.isEmpty() && WaylandPluginIn(PluginFolders());
 #else
     here.x11OrWayland = false;
 #endif

@@ -43,6 +43,10 @@ struct Surroundings {
 // QT_PLUGIN_PATH, then Qt's own.
 QStringList PluginFolders();
 
+// Whether one of `folders` holds a Wayland platform plugin of Qt's, under
+// any of the names it goes by ("libqwayland-generic.so", "qwayland-egl").
+bool WaylandPluginIn(const QStringList& folders);
+
 // When X is there (DISPLAY, as in every GNOME or KDE Wayland session through
 // XWayland) the program runs on X: there its windows keep the places it gives
 // them and the support screen stays above the others, which a Wayland client

@@ -220,6 +220,7 @@ private slots:
             {"-platform, no name", {"aurivane", "-platform"}, onX, X11, "xcb;wayland"},
             {"plain words", {"aurivane", "platform", "wayland"}, onX, X11, "xcb;wayland"},
             {"a title", {"aurivane", "-qwindowtitle", "-platform", "x"}, onX, X11, "xcb;wayland"},
+            {"a theme", {"aurivane", "-platformtheme", "gtk3"}, onX, X11, "xcb;wayland"},
             {"not X11 or Wayland", {"aurivane"}, {false, no, x, w, true}, QtDecides, ""},
         };
         for (const auto& [row, argv, around, chosen, platform] : rows) {
@@ -238,6 +239,19 @@ private slots:
         QCOMPARE(
             WindowSystem::PluginFolders(),
             (QStringList{"/nowhere", "/elsewhere", QLibraryInfo::path(QLibraryInfo::PluginsPath)}));
+        // Any folder of them may hold the plugin, itself or linked to.
+        QTemporaryDir plugins;
+        const QString none = plugins.filePath(QStringLiteral("none"));
+        const QString some = plugins.filePath(QStringLiteral("some"));
+        QVERIFY(QDir().mkpath(none + QStringLiteral("/platforms")) &&
+                QDir().mkpath(some + QStringLiteral("/platforms")));
+        QFile other(none + QStringLiteral("/platforms/libqxcb.so"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(other.fileName(),
+                            some + QStringLiteral("/platforms/libqwayland-generic.so")));
+        QVERIFY(!WindowSystem::WaylandPluginIn({"/nowhere", none}));
+        QVERIFY(WindowSystem::WaylandPluginIn({"/nowhere", none, some}));
+
         const ScopedVariable display("DISPLAY", "");
         const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
         const char* const argv[] = {"aurivane"};
@@ -257,7 +271,7 @@ private slots:
     // screen comes back to its size, and keeps it: its edges drag it no
     // larger. So does a window opened in the place in memory of one gone.
     void fixedSizeWindowKeepsItsSizeOnceEnlarged() {
-        WindowSystem::GuardFixedSizeWindows(*qApp, u"wayland");
+        WindowSystem::GuardFixedSizeWindows(*qApp, u"wayland-egl");
         std::optional<QWindow> window;
         for (const Qt::WindowState state :
              {Qt::WindowMaximized, Qt::WindowFullScreen, Qt::WindowMaximized}) {
@@ -271,6 +285,7 @@ private slots:
             window->setWindowStates(state);
             QTRY_COMPARE(window->windowStates(), Qt::WindowNoState);
             QTRY_COMPARE(window->maximumSize(), QSize(300, 200));
+            QCOMPARE(window->minimumSize(), QSize(300, 200));
             QTRY_COMPARE(window->size(), QSize(300, 200));
         }
     }
