@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -35,15 +36,24 @@ template <typename Form> bool ShowActive(Form* form) {
     return QTest::qWaitForWindowActive(form);
 }
 
-// A screen reader's press on a link; false when `control` is announced as
-// no link or offers nothing to press.
-inline bool PressLink(QObject* control) {
+// A screen reader on a link, as Orca and NVDA go about it: it moves the
+// focus there (which opens nothing), then gives the link's first action,
+// its press. False when `control` is not announced as a link, press first,
+// with no value to read out after its name, or when the focus did not come.
+inline bool PressLink(QWidget* control) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    const QString press = QAccessibleActionInterface::pressAction();
-    if (accessible->role() != QAccessible::Link ||
-        !accessible->actionInterface()->actionNames().contains(press))
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    if (accessible->role() != QAccessible::Link || !accessible->state().linked ||
+        !accessible->text(QAccessible::Value).isEmpty() || actions == nullptr ||
+        actions->actionNames().value(0) != QAccessibleActionInterface::pressAction())
         return false;
-    accessible->actionInterface()->doAction(press);
+    QWidget* before = QApplication::focusWidget();
+    actions->doAction(QAccessibleActionInterface::setFocusAction());
+    if (!control->hasFocus())
+        return false;
+    if (before != nullptr)
+        before->setFocus(Qt::OtherFocusReason);
+    actions->doAction(QAccessibleActionInterface::pressAction());
     return true;
 }
 
