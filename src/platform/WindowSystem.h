@@ -39,8 +39,9 @@ struct Surroundings {
     static Surroundings OfThisProcess();
 };
 
-// Where Qt looks for its plugins, in its order: each folder of
-// QT_PLUGIN_PATH, then Qt's own.
+// The plugin folders Qt searches, in its order: each folder of
+// QT_PLUGIN_PATH, then Qt's own. A folder of platform plugins named on its
+// own (QT_QPA_PLATFORM_PLUGIN_PATH, -platformpluginpath) is not listed.
 QStringList PluginFolders();
 
 // Whether one of `folders` holds a Wayland platform plugin of Qt's, under
