@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(g_logged, logged);
     }
 
-    void keepsLoadOrderAndForgetsDestroyedForms() {
+    void keepsLoadOrderForgetsDestroyedFormsAndEndsOnce() {
         FakePlatform platform;
         Forms forms(platform);
         QWidget a;
@@ -57,6 +57,15 @@ private slots:
         QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&a, c, &b}));
         delete c;
         QCOMPARE(forms.loadedForms(), (QList<QWidget*>{&a, &b}));
+        QWidget form; // after the process ends, nothing unloads
+        int runs = 0;
+        forms.loaded(
+            &form, [&] { ++runs; }, false);
+        forms.endProcess(0);
+        forms.endProcess(3);
+        QCOMPARE(platform.endedWith, QList<int>{0});
+        QVERIFY(!forms.unload(&form));
+        QCOMPARE(runs, 0);
     }
 
     // Unloading runs the form's handler once, then deletes the form; a
@@ -90,20 +99,6 @@ private slots:
             &failing, [] { throw std::runtime_error("handler failed"); }, false);
         QVERIFY(forms.unload(&failing));
         QVERIFY(!forms.isLoaded(&failing));
-    }
-
-    void processEndsOnceAndThenNothingUnloads() {
-        FakePlatform platform;
-        Forms forms(platform);
-        QWidget form;
-        int runs = 0;
-        forms.loaded(
-            &form, [&] { ++runs; }, false);
-        forms.endProcess(0);
-        forms.endProcess(3);
-        QCOMPARE(platform.endedWith, QList<int>{0});
-        QVERIFY(!forms.unload(&form));
-        QCOMPARE(runs, 0);
     }
 };
 

@@ -65,29 +65,18 @@ private:
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void roundHalfEven_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("rounded");
-        QTest::newRow("1.0") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2.5") << 2.5 << 2;
-        QTest::newRow("6.7") << 6.7 << 7;
-        QTest::newRow("2.4999") << 2.4999 << 2;
-        QTest::newRow("-0.5") << -0.5 << 0;
-        QTest::newRow("-1.5") << -1.5 << -2;
-        QTest::newRow("huge") << 1e300 << std::numeric_limits<int>::max();
-    }
     void roundHalfEven() {
-        QFETCH(double, value);
-        QFETCH(int, rounded);
-        QCOMPARE(Platform::RoundHalfEven(value), rounded);
+        const std::pair<double, int> rows[] = {
+            {1.0, 1},    {1.5, 2},  {2.5, 2},   {6.7, 7},
+            {2.4999, 2}, {-0.5, 0}, {-1.5, -2}, {1e300, std::numeric_limits<int>::max()}};
+        for (const auto& [value, rounded] : rows)
+            QVERIFY2(Platform::RoundHalfEven(value) == rounded, qPrintable(QString::number(value)));
     }
 
     void drawsStayBelowOne() {
         QtPlatform platform;
         platform.seedRandomFromClock();
-        float lowest = 1.0F;
-        float highest = 0.0F;
+        float lowest = 1.0F, highest = 0.0F;
         for (int i = 0; i < 20000; ++i) {
             const float r = platform.nextRandom();
             QVERIFY(r >= 0.0F && r < 1.0F);
@@ -174,31 +163,28 @@ private slots:
         QCOMPARE(again, refused);
     }
 
-    void messageBoxShowsItsIcon_data() {
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("critical") << MessageIcon::Critical << int(QMessageBox::Critical);
-        QTest::newRow("information") << MessageIcon::Information << int(QMessageBox::Information);
-        QTest::newRow("none") << MessageIcon::None << int(QMessageBox::NoIcon);
-    }
     void messageBoxShowsItsIcon() {
-        QFETCH(MessageIcon, icon);
-        QFETCH(int, shown);
-        int seen = -1;
-        QTimer::singleShot(0, [&seen] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen = box->icon();
-                box->accept();
-            }
-        });
-        QtPlatform platform;
-        platform.showMessage(nullptr, QStringLiteral("Text"), icon);
-        QCOMPARE(seen, shown);
+        const std::pair<MessageIcon, int> rows[] = {
+            {MessageIcon::Critical, QMessageBox::Critical},
+            {MessageIcon::Information, QMessageBox::Information},
+            {MessageIcon::None, QMessageBox::NoIcon}};
+        for (const auto& [icon, shown] : rows) {
+            int seen = -1;
+            QTimer::singleShot(0, [&seen] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    seen = box->icon();
+                    box->accept();
+                }
+            });
+            QtPlatform platform;
+            platform.showMessage(nullptr, QStringLiteral("Text"), icon);
+            QCOMPARE(seen, shown);
+        }
     }
 
     // X first wherever there is a DISPLAY, Wayland where it is alone; what
     // the user names is followed, read as Qt reads it. Empty counts as unset.
-    void windowSystemChosen() {
+    void windowSystemChosenAndWaylandKnownByEveryName() {
         using enum WindowSystem::Choice;
         const QByteArray no, empty(""), x(":0"), w("wayland-0");
         // Unix desktop, QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, Wayland plugin
@@ -227,6 +213,11 @@ private slots:
             const auto choice = WindowSystem::Choose(int(argv.size()), argv.data(), around);
             QVERIFY2(choice == chosen && WindowSystem::PlatformArgument(choice) == platform, row);
         }
+        // Wayland is known by every name of its plugins.
+        for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-xcomposite-egl"})
+            QVERIFY(WindowSystem::IsWayland(name));
+        for (const char16_t* name : {u"xcb", u"offscreen", u"waylandish", u"xcb;wayland"})
+            QVERIFY(!WindowSystem::IsWayland(name));
     }
 
 #if defined(Q_OS_UNIX)
@@ -288,13 +279,6 @@ private slots:
             QCOMPARE(window->minimumSize(), QSize(300, 200));
             QTRY_COMPARE(window->size(), QSize(300, 200));
         }
-    }
-
-    void waylandKnownByEveryName() {
-        for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-xcomposite-egl"})
-            QVERIFY(WindowSystem::IsWayland(name));
-        for (const char16_t* name : {u"xcb", u"offscreen", u"waylandish", u"xcb;wayland"})
-            QVERIFY(!WindowSystem::IsWayland(name));
     }
 
     void lockFolderFallsBackWhenRuntimeFolderIsNoFolder_data() {
