@@ -84,16 +84,7 @@ void MarkAsLink(QWidget& label) {
 }
 
 void SetLinkCovered(QWidget& label, bool covered) {
-    const bool was = label.property(CoveredProperty).toBool();
     label.setProperty(CoveredProperty, covered);
-    if (was == covered)
-        return;
-    // A screen reader that has read the window already learns of it.
-    QAccessible::State changed;
-    changed.invisible = true;
-    changed.focusable = true;
-    QAccessibleStateChangeEvent event(&label, changed);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace aurivane
