@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("0 gives 1") << 0 << 0.0F << 1 << true;
         QTest::newRow("0.25 gives 2.5, rounded to 2") << 0 << 0.25F << 2 << false;
         QTest::newRow("0.4 gives 3") << 0 << 0.4F << 3 << true;
+        QTest::newRow("0.5 gives 4") << 0 << 0.5F << 4 << false;
         QTest::newRow("0.6 gives 5") << 0 << 0.6F << 5 << true;
         QTest::newRow("0.75 gives 5.5, rounded to 6") << 0 << 0.75F << 6 << false;
         QTest::newRow("0.95 gives 7, layout kept") << 0 << 0.95F << 7 << false;

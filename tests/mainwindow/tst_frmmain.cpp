@@ -330,6 +330,9 @@ private slots:
                 front == f.window->lblCobrand ? f.window->lblFullBrand : f.window->lblCobrand;
             QCOMPARE(behind->focusPolicy(), Qt::NoFocus);
             QVERIFY(!PressLink(behind));
+            // Nor does a press by name open its page (Windows' Invoke does that).
+            QAccessible::queryAccessibleInterface(behind)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
         }
 
         for (int round = 0; round < 2; ++round) {
@@ -502,6 +505,7 @@ private slots:
         AddLook("lblResult(0)", "Verdana 8.25", green);
         AddLook("lblResult(2)", "Verdana 9 bold", QColor(0, 255, 255));
         AddLook("lblFullBrand", "Verdana 8.25 bold underline", QColor(206, 157, 219));
+        AddLook("Label14", "Verdana 8.25 bold underline", QColor(206, 157, 219));
     }
     void asDrawn() {
         Fixture f;
@@ -518,6 +522,13 @@ private slots:
         QVERIFY(f.window->fraStep[0]->isVisible() && !f.window->fraStep[1]->isVisible());
         QVERIFY(!f.window->cmdNext->autoDefault() && !f.window->cmdBack->autoDefault());
         QVERIFY(!f.window->cboMonth->isEditable());
+        // The banner and the two promotions are centred and wrapped; the
+        // promotions hide what lies behind them, the banner does not.
+        for (const char* name : {"Label14", "lblFullBrand", "lblCobrand"}) {
+            const auto* label = f.window->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY(label->wordWrap() && (label->alignment() & Qt::AlignHCenter));
+            QCOMPARE(label->autoFillBackground(), name[0] != 'L');
+        }
         for (std::size_t k = 0; k < 7; ++k)
             QCOMPARE(
                 Normalised(f.window->picDisp.at(k)->pixmap()),

@@ -238,8 +238,11 @@ private slots:
                 QDir().mkpath(some + QStringLiteral("/platforms")));
         QFile other(none + QStringLiteral("/platforms/libqxcb.so"));
         QVERIFY(other.open(QIODevice::WriteOnly));
-        QVERIFY(QFile::link(other.fileName(),
-                            some + QStringLiteral("/platforms/libqwayland-generic.so")));
+        QVERIFY(
+            QFile::link(other.fileName(), some + QStringLiteral("/platforms/libqwayland-egl.so")));
+        // A link to nothing is no plugin.
+        QVERIFY(QFile::link(QStringLiteral("/nowhere/libqwayland-generic.so"),
+                            none + QStringLiteral("/platforms/libqwayland-generic.so")));
         QVERIFY(!WindowSystem::WaylandPluginIn({"/nowhere", none}));
         QVERIFY(WindowSystem::WaylandPluginIn({"/nowhere", none, some}));
 
