@@ -52,6 +52,18 @@ private slots:
         QVERIFY(fits ? label.font().pointSizeF() >= 6.0 : label.font().pointSizeF() == 6.0);
         QCOMPARE(label.font().family(), QStringLiteral("Verdana"));
     }
+
+    // A line exactly as wide as its room keeps its face; a pixel less, and
+    // it takes a smaller one.
+    void lineShrinksOnlyWhenTooWide() {
+        for (const int less : {0, 1}) {
+            QLabel label(QStringLiteral("Click Here To Visit Quillmoor Softwares"));
+            label.setFont(FormLook::Verdana(8.25));
+            label.resize(QFontMetrics(label.font()).horizontalAdvance(label.text()) - less, 20);
+            FormLook::ShrinkFontToFit(label);
+            QCOMPARE(label.font().pointSizeF() < 8.25, less > 0);
+        }
+    }
 };
 
 QTEST_MAIN(TestFormLook)
