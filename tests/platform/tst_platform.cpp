@@ -259,11 +259,11 @@ private slots:
         const ScopedVariable named("QT_QPA_PLATFORM", "offscreen");
         QCOMPARE(chosen(), WindowSystem::Choice::QtDecides);
     }
-#endif
 
-    // A window of fixed size that the compositor has maximized or put full
-    // screen comes back to its size, and keeps it: its edges drag it no
-    // larger. So does a window opened in the place in memory of one gone.
+    // The guard, which acts on Wayland alone: a window of fixed size that
+    // the compositor has maximized or put full screen comes back to its
+    // size, and keeps it: its edges drag it no larger. So does a window
+    // opened in the place in memory of one gone.
     void fixedSizeWindowKeepsItsSizeOnceEnlarged() {
         WindowSystem::GuardFixedSizeWindows(*qApp, u"wayland-egl");
         std::optional<QWindow> window;
@@ -283,6 +283,7 @@ private slots:
             QTRY_COMPARE(window->size(), QSize(300, 200));
         }
     }
+#endif
 
     void lockFolderFallsBackWhenRuntimeFolderIsNoFolder_data() {
         QTest::addColumn<QString>("runtime"); // under a temporary folder; "" leaves it unset
