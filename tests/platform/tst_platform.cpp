@@ -249,15 +249,12 @@ private slots:
         const ScopedVariable display("DISPLAY", "");
         const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
         const char* const argv[] = {"aurivane"};
-        const auto chosen = [&argv] {
-            return WindowSystem::Choose(1, argv, WindowSystem::Surroundings::OfThisProcess());
-        };
-        {
-            const ScopedVariable unnamed("QT_QPA_PLATFORM", "");
-            QCOMPARE(chosen(), WindowSystem::Choice::Wayland);
+        using enum WindowSystem::Choice;
+        for (const auto& [named, chosen] : {std::pair{"", Wayland}, { "offscreen", QtDecides }}) {
+            const ScopedVariable platform("QT_QPA_PLATFORM", named);
+            QCOMPARE(WindowSystem::Choose(1, argv, WindowSystem::Surroundings::OfThisProcess()),
+                     chosen);
         }
-        const ScopedVariable named("QT_QPA_PLATFORM", "offscreen");
-        QCOMPARE(chosen(), WindowSystem::Choice::QtDecides);
     }
 
     // The guard, which acts on Wayland alone: a window of fixed size that
