@@ -170,42 +170,37 @@ QString FocusMarkFault(QWidget& window, QWidget& stop) {
     const QRectF place(stop.mapTo(&window, QPoint()), stop.size());
     const QRect hugging = DevicePixels(focused, place.adjusted(-2, -2, 2, 2));
     const QRect own = DevicePixels(focused, place);
-    const auto apart = [&focused](QPoint a, QPoint b) {
-        return focused.rect().contains(b) && Contrast(focused.pixel(a), focused.pixel(b)) >= 3.0;
-    };
     // At the window's edge the mark comes inside the control, to stay whole.
     const bool room = QRectF(window.rect()).contains(place.adjusted(-4, -4, 4, 4));
+    const int reach = qRound(4 * ratio);
     double changed = 0, outside = 0;
-    int covered = 0;
+    int covered = 0, edge = 0, marked = 0;
     const QRect pixels = DevicePixels(focused, place.adjusted(-8, -8, 8, 8));
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         for (int x = pixels.left(); x <= pixels.right(); ++x) {
-            if (Contrast(focused.pixel(x, y), unfocused.pixel(x, y)) >= 3.0) {
+            const QPoint at(x, y);
+            if (Contrast(focused.pixel(at), unfocused.pixel(at)) >= 3.0) {
                 ++changed;
-                outside += hugging.contains(x, y) ? 0 : 1;
+                outside += hugging.contains(at) ? 0 : 1;
             }
-            if (room && own.contains(x, y) && focused.pixel(x, y) != bare.pixel(x, y))
+            if (!own.contains(at))
+                continue;
+            if (room && focused.pixel(at) != bare.pixel(at))
                 ++covered;
-        }
-    // The pixels of the control's edge some pixel of the mark, up to 4
-    // pixels straight out, stands apart from.
-    int edge = 0, marked = 0;
-    const auto outward = [&](QPoint at, QPoint step) {
-        ++edge;
-        for (int n = 1; n <= qRound(4 * ratio); ++n)
-            if (apart(at, at + n * step)) {
-                ++marked;
-                return;
+            // On the control's edge: does some pixel of the mark, straight
+            // out from it, stand apart from it?
+            for (const QPoint out : {QPoint(0, -1), QPoint(0, 1), QPoint(-1, 0), QPoint(1, 0)}) {
+                if (own.contains(at + out))
+                    continue;
+                ++edge;
+                int n = 1;
+                while (n <= reach && focused.rect().contains(at + n * out) &&
+                       Contrast(focused.pixel(at), focused.pixel(at + n * out)) < 3.0)
+                    ++n;
+                if (n <= reach && focused.rect().contains(at + n * out))
+                    ++marked;
             }
-    };
-    for (int x = own.left(); x <= own.right(); ++x) {
-        outward({x, own.top()}, {0, -1});
-        outward({x, own.bottom()}, {0, 1});
-    }
-    for (int y = own.top(); y <= own.bottom(); ++y) {
-        outward({own.left(), y}, {-1, 0});
-        outward({own.right(), y}, {1, 0});
-    }
+        }
     const double line = 2 * 2.0 * (stop.width() + stop.height()) * ratio * ratio;
     QStringList faults;
     if (changed < line)

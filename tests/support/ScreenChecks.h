@@ -21,18 +21,17 @@ double Contrast(QRgb a, QRgb b);
 // `widget` as drawn, in device pixels.
 QImage Shot(QWidget& widget);
 
-// How far the pixel standing out most under `area` (in layout pixels)
-// stands out from the commonest colour there, the background.
+// The contrast with the commonest colour under `area` (in layout pixels) of
+// the pixel there that stands out most from it.
 double ContrastWithin(const QImage& shot, const QRect& area);
 
-// One text a user sees: its control (or menu entry) and its contrast.
+// Every text a user sees on `form`, named by its control or menu entry, with
+// its contrast: the controls' own texts where nothing covers them, and the
+// menu bar's enabled entries.
 struct DrawnText {
     QString where;
     double contrast;
 };
-
-// Every text a user sees on `form`: the controls' own texts where nothing
-// covers them, and the menu bar's enabled entries.
 QList<DrawnText> VisibleTexts(QWidget& form);
 
 // The control that has the focus, " (unseen)" added unless it is shown
