@@ -10,8 +10,6 @@
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "outreach/ReferAFriendPanel.h"
-#include "outreach/frmNagScreen2.h"
-#include "platform/Forms.h"
 #include "support/Fixtures.h"
 #include "support/ScreenChecks.h"
 #include "support/SupportScreenFixture.h"
@@ -123,17 +121,16 @@ const QList<FormStops> EveryForm{
 };
 
 // A desktop's palette: every role of every group from a few colours.
-QPalette DesktopPalette(QColor window, QColor text, QColor base, QColor button, QColor highlight,
+QPalette DesktopPalette(QColor window, QColor text, QColor base, QColor highlight,
                         QColor highlightedText) {
-    QPalette palette(text, button, button.lighter(130), button.darker(150), button.darker(120),
+    QPalette palette(text, window, window.lighter(130), window.darker(150), window.darker(120),
                      text, text, base, window);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::AlternateBase, base);
+    for (const auto role : {QPalette::ButtonText, QPalette::ToolTipText, QPalette::PlaceholderText})
+        palette.setColor(role, text);
+    for (const auto role : {QPalette::AlternateBase, QPalette::ToolTipBase})
+        palette.setColor(role, base);
     palette.setColor(QPalette::Highlight, highlight);
     palette.setColor(QPalette::HighlightedText, highlightedText);
-    palette.setColor(QPalette::ToolTipBase, base);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::PlaceholderText, text);
     return palette;
 }
 
@@ -142,11 +139,10 @@ QList<std::pair<const char*, QPalette>> Desktops() {
     return {
         {"light", QApplication::palette()},
         {"dark", DesktopPalette(QColor(53, 53, 53), QColor(238, 238, 236), QColor(45, 45, 45),
-                                QColor(53, 53, 53), QColor(21, 83, 158), Qt::white)},
-        {"black on white",
-         DesktopPalette(Qt::white, Qt::black, Qt::white, Qt::white, Qt::black, Qt::white)},
-        {"white on black", DesktopPalette(Qt::black, Qt::white, Qt::black, Qt::black,
-                                          QColor(26, 235, 255), Qt::black)},
+                                QColor(21, 83, 158), Qt::white)},
+        {"black on white", DesktopPalette(Qt::white, Qt::black, Qt::white, Qt::black, Qt::white)},
+        {"white on black",
+         DesktopPalette(Qt::black, Qt::white, Qt::black, QColor(26, 235, 255), Qt::black)},
     };
 }
 
