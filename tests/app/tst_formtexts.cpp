@@ -31,6 +31,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <memory>
+
 using namespace aurivane;
 
 namespace {
@@ -287,53 +289,51 @@ Texts SupportScreenTexts() {
     };
 }
 
+// Compared as sorted lines, a text missing, wrong or not in the table
+// shows as the first line that differs.
+QStringList Lines(const Texts& texts) {
+    QStringList all;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        all << QStringLiteral("%1 = \"%2\"").arg(it.key(), it.value());
+    return all;
+}
+
+// The forms as the program wires them: the start-up form opens the main
+// window; closing it opens the support screen.
+struct Program {
+    FakePlatform platform;
+    Forms forms{platform};
+    std::unique_ptr<frmStartup> startup;
+    Program() {
+        platform.draws = {0.95F, 0.5F};
+        startup = std::make_unique<frmStartup>(platform, forms);
+        startup->Form_Load();
+    }
+};
+
 } // namespace
 
 class TestFormTexts : public QObject {
     Q_OBJECT
 private slots:
-    void everyFormShowsExactlyItsTexts_data() {
-        QTest::addColumn<QString>("form");
-        QTest::newRow("main window") << "frmMain";
-        QTest::newRow("about box") << "frmAbout";
-        QTest::newRow("support screen") << "frmNagScreen2";
+    void mainWindowShowsExactlyItsTexts() {
+        Program program;
+        QVERIFY(program.startup->mainWindow() != nullptr);
+        QCOMPARE(Lines(FormTexts(program.startup->mainWindow())), Lines(MainWindowTexts()));
     }
-    void everyFormShowsExactlyItsTexts() {
-        QFETCH(QString, form);
-        // The forms as the program wires them: the start-up form opens the
-        // main window; closing it opens the support screen.
-        FakePlatform platform;
-        platform.draws = {0.95F, 0.5F};
-        Forms forms(platform);
-        frmStartup startup(platform, forms);
-        startup.Form_Load();
-        QVERIFY(startup.mainWindow() != nullptr);
 
-        Texts shown;
-        Texts expected;
-        if (form == QLatin1String("frmMain")) {
-            shown = FormTexts(startup.mainWindow());
-            expected = MainWindowTexts();
-        } else if (form == QLatin1String("frmAbout")) {
-            frmAbout about(platform, forms);
-            shown = FormTexts(&about);
-            expected = AboutBoxTexts();
-        } else {
-            startup.mainWindow()->close();
-            QVERIFY(startup.supportScreen() != nullptr);
-            shown = FormTexts(startup.supportScreen());
-            expected = SupportScreenTexts();
-        }
+    void aboutBoxShowsExactlyItsTexts() {
+        Program program;
+        frmAbout about(program.platform, program.forms);
+        QCOMPARE(Lines(FormTexts(&about)), Lines(AboutBoxTexts()));
+    }
 
-        // Compared as sorted lines, a text missing, wrong or not in the table
-        // shows as the first line that differs.
-        const auto lines = [](const Texts& texts) {
-            QStringList all;
-            for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-                all << QStringLiteral("%1 = \"%2\"").arg(it.key(), it.value());
-            return all;
-        };
-        QCOMPARE(lines(shown), lines(expected));
+    void supportScreenShowsExactlyItsTexts() {
+        Program program;
+        QVERIFY(program.startup->mainWindow() != nullptr);
+        program.startup->mainWindow()->close();
+        QVERIFY(program.startup->supportScreen() != nullptr);
+        QCOMPARE(Lines(FormTexts(program.startup->supportScreen())), Lines(SupportScreenTexts()));
     }
 };
 

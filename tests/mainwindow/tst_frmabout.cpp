@@ -1,7 +1,5 @@
-#include "formkit/ClickableLabel.h"
 #include "mainwindow/frmAbout.h"
 #include "platform/Forms.h"
-#include "shell/WebPageLauncher.h"
 #include "support/FakePlatform.h"
 #include "support/Fixtures.h"
 #include "support/TwipsLayout.h"
@@ -15,6 +13,9 @@
 using namespace aurivane;
 
 namespace {
+
+// How a test closes the box.
+using Closing = void (*)(frmAbout&);
 
 // The about box, shown and active.
 struct Fixture {
@@ -32,64 +33,73 @@ struct Fixture {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Closing)
+
 class TestFrmAbout : public QObject {
     Q_OBJECT
 private slots:
     // As the box opens, OK holds the focus and is the default button; the
     // box has its fixed size, its texts fit their boxes and the rule runs
-    // across it. A link opens its page and keeps the box open with the focus
-    // on OK; however the box is then closed, it unloads.
-    void opensAndClosesAndUnloads_data() {
-        // A row named after a link clicks it, then presses it as a screen
-        // reader does, before the key: the page it opens.
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("key"); // pressed where the focus is; 0: OK clicked, -1: title bar
-        QTest::newRow("Esc") << QString() << int(Qt::Key_Escape);
-        QTest::newRow("Enter") << QString() << int(Qt::Key_Enter); // the keypad's
-        QTest::newRow("Return") << QString() << int(Qt::Key_Return);
-        QTest::newRow("click OK") << QString() << 0;
-        QTest::newRow("title bar") << QString() << -1;
-        QTest::newRow("lblHomePage") << "home-page" << int(Qt::Key_Return);
-        QTest::newRow("lblCoBrand") << "fully-branded" << int(Qt::Key_Return);
-    }
-    void opensAndClosesAndUnloads() {
-        QFETCH(QString, page);
-        QFETCH(int, key);
+    // across it.
+    void opensWithOKReady() {
         Fixture f;
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
         QVERIFY(f.about->cmdOK->isDefault());
-        QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
         for (QLabel* label : {f.about->Label1, f.about->Label3})
             QVERIFY2(WrappedTextFits(*label), qPrintable(label->objectName()));
         QVERIFY(f.about->Line2->x() <= 0);
         QVERIFY(f.about->Line2->geometry().right() >= f.about->width() - 1);
-        QCOMPARE(f.about->picIcon->size(), QSize(32, 32));
+    }
 
-        const QString address = modHelp::PageScriptAddress() + QStringLiteral("?page=") + page;
-        const QStringList opened = page.isEmpty() ? QStringList() : QStringList{address, address};
-        if (!page.isEmpty()) {
-            auto* label = f.about->findChild<ClickableLabel*>(QTest::currentDataTag());
-            QVERIFY(label);
-            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(label, Qt::LeftButton);
-            QVERIFY(PressLink(label));
-            QCOMPARE(f.platform.openedAddresses, opened);
-            QVERIFY(f.about->isVisible());
-            QVERIFY(f.forms.isLoaded(f.about));
-            QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
-        }
-        if (key > 0)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        else if (key == 0)
-            QTest::mouseClick(f.about->cmdOK, Qt::LeftButton);
-        else
-            f.about->close();
+    // However the box is closed, it unloads, opening nothing.
+    void closingUnloads_data() {
+        QTest::addColumn<Closing>("close");
+        QTest::newRow("Esc") << +[](frmAbout&) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        };
+        QTest::newRow("keypad Enter") << +[](frmAbout&) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        };
+        QTest::newRow("Return") << +[](frmAbout&) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        QTest::newRow("click OK") << +[](frmAbout& about) {
+            QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+        };
+        QTest::newRow("title bar") << +[](frmAbout& about) { about.close(); };
+    }
+    void closingUnloads() {
+        QFETCH(Closing, close);
+        Fixture f;
+        close(*f.about);
         QVERIFY(!f.about->isVisible());
         QVERIFY(!f.forms.isLoaded(f.about));
-        QCOMPARE(f.platform.openedAddresses, opened);
+        QVERIFY(f.platform.openedAddresses.isEmpty());
+    }
+
+    // A link, clicked, then pressed as a screen reader does, opens its page
+    // each time and keeps the box open with the focus on OK.
+    void linksOpenTheirPage_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("lblHomePage") << "lblHomePage"
+                                     << "home-page";
+        QTest::newRow("lblCoBrand") << "lblCoBrand"
+                                    << "fully-branded";
+    }
+    void linksOpenTheirPage() {
+        QFETCH(QString, link);
+        QFETCH(QString, page);
+        Fixture f;
+        auto* label = f.about->findChild<QLabel*>(link);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(PressLink(label));
+        QCOMPARE(f.platform.openedAddresses, QStringList(2, SitePage(page)));
+        QVERIFY(f.about->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
     }
 
     void asDrawn_data() {

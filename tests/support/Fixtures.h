@@ -29,6 +29,11 @@ inline bool WrappedTextFits(const QLabel& label) {
 // The product's own address on the maker's site this build was made for.
 inline const QString ProductAddress = QStringLiteral(AURIVANE_TEST_SITE "/aurivane/");
 
+// The address of one of the pages the maker's site gives out by name.
+inline QString SitePage(const QString& page) {
+    return ProductAddress + QStringLiteral("ssd.php?page=") + page;
+}
+
 // Shows a form, activates it and waits until it is the active window.
 template <typename Form> bool ShowActive(Form* form) {
     form->show();
