@@ -425,6 +425,7 @@ private slots:
             QAccessible::Event type;
             QPointer<QObject> object;
             QString name;
+            QString focusDescription; // the focused control's, as it was then
         };
         static QList<Told> events;
         events.clear();
@@ -436,7 +437,10 @@ private slots:
             QString heard = told != nullptr ? told->text(QAccessible::Name) : QString();
             if (told != nullptr && told->object() == nullptr)
                 heard = told->parent()->text(QAccessible::Name) + QStringLiteral(" / ") + heard;
-            events.append({event->type(), event->object(), heard});
+            QWidget* now = QApplication::focusWidget();
+            events.append(
+                {event->type(), event->object(), heard,
+                 now != nullptr ? Accessible(now)->text(QAccessible::Description) : QString()});
         });
         const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
 
@@ -459,13 +463,17 @@ private slots:
         QWidget* focused = QApplication::focusWidget();
         QVERIFY(focused != nullptr && focused->window() == window);
         QCOMPARE(focused->objectName(), focus);
-        QCOMPARE(Accessible(focused)->text(QAccessible::Description), description);
-        // The last focus told.
-        qsizetype announced = events.size() - 1;
-        while (announced >= 0 && events.at(announced).type != QAccessible::Focus)
-            --announced;
+        // The focus is told where it lands and nowhere on its way there,
+        // with the description it has by then.
+        qsizetype announced = -1;
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            if (events.at(i).type != QAccessible::Focus)
+                continue;
+            QCOMPARE(events.at(i).name, name);
+            announced = i;
+        }
         QVERIFY2(announced >= 0, "not told");
-        QCOMPARE(events.at(announced).name, name);
+        QCOMPARE(events.at(announced).focusDescription, description);
         // A screen reader that meets the caret moving in a box that has the
         // focus by then takes the box for the focus, and the focus that
         // follows for a repeat.

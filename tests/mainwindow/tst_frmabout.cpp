@@ -57,7 +57,6 @@ private slots:
         QFETCH(int, key);
         Fixture f;
         QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
-        QVERIFY(f.about->cmdOK->isDefault());
         QVERIFY(f.forms.isLoaded(f.about));
         QCOMPARE(f.about->size(), QSize(469, 217));
         QCOMPARE(f.about->minimumSize(), f.about->maximumSize());
