@@ -57,7 +57,6 @@ private slots:
         QTest::newRow("0") << 0.0F << 0;
         QTest::newRow("just below a quarter") << 0.2499F << 0;
         QTest::newRow("a quarter") << 0.25F << 1;
-        QTest::newRow("a half") << 0.5F << 2;
         QTest::newRow("just below three quarters") << 0.7499F << 2;
         QTest::newRow("three quarters") << 0.75F << 3;
         QTest::newRow("highest draw") << 0.99999994F << 3;
