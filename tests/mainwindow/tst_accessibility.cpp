@@ -467,10 +467,10 @@ private slots:
         // with the description it has by then.
         qsizetype announced = -1;
         for (qsizetype i = 0; i < events.size(); ++i) {
-            if (events.at(i).type != QAccessible::Focus)
-                continue;
-            QCOMPARE(events.at(i).name, name);
-            announced = i;
+            if (events.at(i).type == QAccessible::Focus) {
+                QCOMPARE(events.at(i).name, name);
+                announced = i;
+            }
         }
         QVERIFY2(announced >= 0, "not told");
         QCOMPARE(events.at(announced).focusDescription, description);

@@ -298,11 +298,10 @@ private slots:
             reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
                 offscreen->nativeResourceForIntegration("setConfiguration"));
         const QJsonObject before = configuration(offscreen);
+        QJsonArray screens = before[QStringLiteral("screens")].toArray();
+        screens.append(QJsonObject{{"name", "B"}, {"x", 4000}, { "logicalDpi", 192 }});
         QJsonObject twoMonitors = before;
-        QJsonArray screens = before.value(QStringLiteral("screens")).toArray();
-        const QJsonObject doubled{{"name", "B"}, {"x", 4000}, { "logicalDpi", 192 }};
-        screens.append(doubled);
-        twoMonitors.insert(QStringLiteral("screens"), screens);
+        twoMonitors[QStringLiteral("screens")] = screens;
         configure(twoMonitors, offscreen);
         const auto restore = qScopeGuard([&] { configure(before, offscreen); });
 
