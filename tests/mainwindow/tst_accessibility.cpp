@@ -185,11 +185,13 @@ struct RowForm {
 };
 
 // What Qt tells assistive technology while a screen reader listens, in
-// order: each event, its object and the name it is told with.
+// order: each event, its object, the name it is told with and the focused
+// control's description as it was then.
 struct Told {
     QAccessible::Event type;
     QPointer<QObject> object;
     QString name;
+    QString focusDescription;
 };
 class ScreenReader {
 public:
@@ -203,7 +205,10 @@ public:
             QString name = told != nullptr ? told->text(QAccessible::Name) : QString();
             if (told != nullptr && told->object() == nullptr)
                 name = told->parent()->text(QAccessible::Name) + QStringLiteral(" / ") + name;
-            Heard().append({event->type(), event->object(), name});
+            QWidget* now = QApplication::focusWidget();
+            Heard().append(
+                {event->type(), event->object(), name,
+                 now != nullptr ? Accessible(now)->text(QAccessible::Description) : QString()});
         });
     }
     ~ScreenReader() { QAccessible::installUpdateHandler(nullptr); }
@@ -216,23 +221,27 @@ public:
 };
 
 // After an action: the focus is on `focus`, in `window`, a dialog if so
-// said, with `description`; it was the last focus told, under `name`, with
-// no caret moved in it before (a screen reader would then take the box for
-// the focus, and the focus told after for a repeat).
+// said; it was told under `name`, and nowhere on its way there, with
+// `description` by then, and no caret moved in it before (a screen reader
+// would then take the box for the focus, and the focus told after for a
+// repeat).
 void CheckFocusTold(QWidget* window, bool dialog, const char* focus, const char* name,
                     const char* description) {
     QCoreApplication::processEvents();
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(focused != nullptr && focused->window() == window);
     QCOMPARE(focused->objectName(), QString::fromLatin1(focus));
-    QCOMPARE(Accessible(focused)->text(QAccessible::Description), QString::fromUtf8(description));
     QCOMPARE(Accessible(window)->role(), dialog ? QAccessible::Dialog : QAccessible::Window);
     const QList<Told>& events = ScreenReader::Heard();
-    qsizetype told = events.size() - 1;
-    while (told >= 0 && events.at(told).type != QAccessible::Focus)
-        --told;
+    qsizetype told = -1;
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        if (events.at(i).type == QAccessible::Focus) {
+            QCOMPARE(events.at(i).name, QString::fromUtf8(name));
+            told = i;
+        }
+    }
     QVERIFY2(told >= 0, "not told");
-    QCOMPARE(events.at(told).name, QString::fromUtf8(name));
+    QCOMPARE(events.at(told).focusDescription, QString::fromUtf8(description));
     for (const Told& before : events.first(told))
         QVERIFY2(before.object != focused || before.type != QAccessible::TextCaretMoved,
                  "the caret moved before the focus was told");

@@ -248,6 +248,7 @@ private slots:
         QCOMPARE(f.resultTexts(), expected);
         QCOMPARE(f.window->lblResult[0]->accessibleName(), QStringLiteral("Sun Sign: ") + sign);
         QCOMPARE(f.window->lblResult[7]->accessibleName(), QStringLiteral("Color: ") + text(6));
+        QCOMPARE(f.window->picChakra->accessibleName(), text(0) + QStringLiteral(" picture"));
 
         QCOMPARE(f.window->picChakra->size(), pictureSize);
         if (f.window->devicePixelRatioF() == 1.0) // enlarged, it shows the sharper picture
@@ -437,7 +438,6 @@ private slots:
         QCOMPARE(f.resultTexts().first(2), (QStringList{"Capricorn", "Saturn"}));
         QTest::keyClick(f.window.data(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(f.frontPage(), 0);
-        QVERIFY(f.window->txtName->text().isEmpty());
     }
 
     void aboutBoxIsModalAndFreshEachTime() {

@@ -41,11 +41,6 @@ private slots:
                                        "&taf3=1%2B1%3D2%0D%0Asee%20you%3F"
                                        "&taf4=Jos%C3%A9%20M%C3%BCller%20%E5%BC%A0"
                                        "&taf5=bob%2Btag%40ex-ample.org");
-        QTest::newRow("untouched message")
-            << ReferralValues{"Ann", "ann@example.org", "Your Message\r\n", "Bob",
-                              "bob@example.org"}
-            << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Your%20Message%0D%0A"
-                              "&taf4=Bob&taf5=bob%40example.org");
         QTest::newRow("unreserved kept, slash encoded")
             << ReferralValues{"a-b.c_d~e/f", "ann@example.org", "Hello", "Bob", "bob@example.org"}
             << QStringLiteral("&taf1=a-b.c_d~e%2Ff&taf2=ann%40example.org&taf3=Hello"
@@ -79,9 +74,8 @@ private slots:
                 << field << QStringLiteral("  ") + placeholders[field] + QStringLiteral(" ")
                 << messages[field];
         }
-        // Exact and case-sensitive: these pass.
+        // Exact and case-sensitive: this passes.
         QTest::newRow("other case passes") << 0 << QStringLiteral("your name") << QString();
-        QTest::newRow("message with line end passes") << 2 << "Your Message\r\n" << QString();
     }
     void submitChecksValuesInOrder() {
         QFETCH(int, field);
@@ -119,20 +113,10 @@ private slots:
         QTest::addColumn<QString>("mine");
         QTest::addColumn<QString>("friends");
         QTest::addColumn<QString>("message"); // empty: both pass
-        const QString proper = QStringLiteral("Please Enter Proper Email Address");
         const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
-        QTest::newRow("untouched placeholders")
-            << QStringLiteral("Your Email Address") << QStringLiteral("Friend's Email Address")
-            << proper;
         QTest::newRow("both empty") << QString() << QString() << distinct;
         QTest::newRow("same address, spaced")
             << QStringLiteral("a@b.c") << QStringLiteral(" a@b.c ") << distinct;
-        QTest::newRow("at sign but no dot")
-            << QStringLiteral("a@bc") << QStringLiteral("b@c.d") << proper;
-        QTest::newRow("dot but no at sign")
-            << QStringLiteral("a@b.c") << QStringLiteral("b.c.d") << proper;
-        QTest::newRow("differing in case only")
-            << QStringLiteral("A@b.c") << QStringLiteral("a@b.c") << QString();
     }
     void emailChecks() {
         QFETCH(QString, mine);

@@ -1,3 +1,4 @@
+#include "platform/Monitors.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
 
@@ -5,16 +6,21 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <optional>
 
@@ -238,13 +244,13 @@ private slots:
                 QDir().mkpath(some + QStringLiteral("/platforms")));
         QFile other(none + QStringLiteral("/platforms/libqxcb.so"));
         QVERIFY(other.open(QIODevice::WriteOnly));
-        QVERIFY(
-            QFile::link(other.fileName(), some + QStringLiteral("/platforms/libqwayland-egl.so")));
+        QVERIFY(QFile::link(other.fileName(),
+                            some + QStringLiteral("/platforms/libqwayland-xcomposite-egl.so")));
         // A link to nothing is no plugin.
-        QVERIFY(QFile::link(QStringLiteral("/nowhere/libqwayland-generic.so"),
-                            none + QStringLiteral("/platforms/libqwayland-generic.so")));
+        QVERIFY(QFile::link(QStringLiteral("/nowhere/libqwayland-egl.so"),
+                            none + QStringLiteral("/platforms/libqwayland-egl.so")));
         QVERIFY(!WindowSystem::WaylandPluginIn({"/nowhere", none}));
-        QVERIFY(WindowSystem::WaylandPluginIn({"/nowhere", none, some}));
+        QVERIFY(WindowSystem::WaylandPluginIn({none, some, "/nowhere"}));
 
         const ScopedVariable display("DISPLAY", "");
         const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
@@ -279,6 +285,38 @@ private slots:
             QCOMPARE(window->minimumSize(), QSize(300, 200));
             QTRY_COMPARE(window->size(), QSize(300, 200));
         }
+    }
+
+    // A window of fixed size that the window system moves to a monitor of
+    // twice the scale, with the pixels it had there before (as X11 does),
+    // takes its size in points again: 300 by 200.
+    void fixedSizeWindowKeepsItsPointsOnAnotherScale() {
+        QPlatformNativeInterface* offscreen = QGuiApplication::platformNativeInterface();
+        const auto configuration = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
+            offscreen->nativeResourceForIntegration("configuration"));
+        const auto configure =
+            reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
+                offscreen->nativeResourceForIntegration("setConfiguration"));
+        const QJsonObject before = configuration(offscreen);
+        QJsonArray screens = before[QStringLiteral("screens")].toArray();
+        screens.append(QJsonObject{{"name", "B"}, {"x", 4000}, { "logicalDpi", 192 }});
+        QJsonObject twoMonitors = before;
+        twoMonitors[QStringLiteral("screens")] = screens;
+        configure(twoMonitors, offscreen);
+        const auto restore = qScopeGuard([&] { configure(before, offscreen); });
+
+        Monitors::KeepFixedSizesAtEveryScale(*qApp);
+        QWindow window;
+        window.setMinimumSize(QSize(300, 200));
+        window.setMaximumSize(QSize(300, 200));
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWindowSystemInterface::handleWindowScreenChanged(&window,
+                                                          QGuiApplication::screens().constLast());
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCOMPARE(window.devicePixelRatio(), 2.0);
+        QTRY_COMPARE(window.size(), QSize(300, 200));
     }
 #endif
 
