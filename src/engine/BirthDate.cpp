@@ -4,9 +4,8 @@ namespace aurivane {
 
 namespace {
 
-// Every fourth year, 1900 included: the wizard's check knows no century rule.
 bool isLeapYear(int year) {
-    return year % 4 == 0;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 } // namespace

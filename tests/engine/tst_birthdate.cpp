@@ -15,10 +15,10 @@ private slots:
 
         const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
         const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
-        // Every fourth year is a leap year, 1900 too: there is no century rule.
-        QTest::newRow("29 Feb 1900") << 2 << 29 << 1900 << QString();
+        QTest::newRow("29 Feb 1900, no leap year") << 2 << 29 << 1900 << february;
         QTest::newRow("29 Feb 1901") << 2 << 29 << 1901 << february;
         QTest::newRow("29 Feb 2000") << 2 << 29 << 2000 << QString();
+        QTest::newRow("29 Feb 1904") << 2 << 29 << 1904 << QString();
         QTest::newRow("28 Feb 1901") << 2 << 28 << 1901 << QString();
         QTest::newRow("30 Feb 2000") << 2 << 30 << 2000 << february;
         QTest::newRow("31 Feb 2000") << 2 << 31 << 2000 << february;
