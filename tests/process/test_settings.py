@@ -20,7 +20,8 @@ def runs_and_ends(world, question=False, stores_today=False, **changes):
 def test_settings_garbage_bytes(world):
     os.makedirs(os.path.dirname(world.settings_file()))
     with open(world.settings_file(), "wb") as f:
-        f.write(bytes(range(256)) * 4 + b"\n[Settings\n=\n\xff\xfe[\x00]=\\x\\\n" + os.urandom(4096))
+        f.write(bytes(range(256)) * 4 + b"\n[Settings\n=\n\xff\xfe[\x00]=\\x\\\n" +
+                os.urandom(4096))
     runs_and_ends(world, question=None)
 
 

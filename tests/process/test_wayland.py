@@ -3,8 +3,7 @@
 import datetime
 import os
 
-from worlds import (EXIT_BUTTON_CENTRE, X, Weston, exit_status, short_date, stderr_of,
-                    wait_for, xdisplay)
+from worlds import EXIT_BUTTON_CENTRE, X, Weston, exit_status, short_date, stderr_of, xdisplay
 
 
 def test_wayland_when_x_is_unreachable(world, weston):
