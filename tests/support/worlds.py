@@ -60,11 +60,13 @@ def cleared_variables():
         return [name for name in (line.split("#", 1)[0].strip() for line in listing) if name]
 
 
+CLEARED = set(SESSION) | set(cleared_variables())
+
+
 def environment(base=os.environ, **changes):
     """`base` without the session's and the listed variables, with `changes`
     set (removed where None)."""
-    cleared = set(SESSION) | set(cleared_variables())
-    env = {**{k: v for k, v in base.items() if k not in cleared}, **changes}
+    env = {**{k: v for k, v in base.items() if k not in CLEARED}, **changes}
     return {k: v for k, v in env.items() if v is not None}
 
 
