@@ -20,14 +20,12 @@ import shutil
 import struct
 import subprocess
 import sys
-import tempfile
 import time
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "process"))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "windows"))
-from aurivane_process import Display, World, check, wait_for  # noqa: E402
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "support"))
+from worlds import Display, Home, Opener, Wine, World, end, wait_for  # noqa: E402
 
 TITLE = "Aurivane v1.20"
 # The reading shown: a name, then 25 June 1990 (a Cancer) picked from the
@@ -84,19 +82,16 @@ def main(argv):
     os.makedirs(out, exist_ok=True)
     on_wine = program.lower().endswith(".exe")
     suffix = "-windows" if on_wine else ""
-    root = tempfile.mkdtemp(prefix="aurivane-screenshots-")
-    display = Display()
-    window_manager = subprocess.Popen(["openbox"], env={**os.environ, "DISPLAY": display.name},
+    display, home = Display(), Home()
+    window_manager = subprocess.Popen(["openbox"], env=home.environment(display),
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     host = None
     try:
         if on_wine:
-            from wine_tests import Wine
-
-            host = Wine(root, display, "wine")
+            host = Wine(home.folder("wine"), display)
             app = host.start([program])
         else:
-            host = World(program, display)
+            host = World(program, home, display, Opener(home.root))
             app = host.start()
 
         main_window = wait_for("the main window", lambda: titled(display), 60)[0]
@@ -114,13 +109,13 @@ def main(argv):
                            lambda: [w for w in titled(display) if w != main_window], 60)[0]
         grab(display, support, os.path.join(out, "support%s.png" % suffix))
         display.close_window(support)
-        check(app.wait(timeout=60) == 0, "the program ended with %s" % app.returncode)
+        assert app.wait(timeout=60) == 0, "the program ended with %s" % app.returncode
     finally:
         if host is not None:
-            host.clean_up()
-        window_manager.terminate()
+            host.stop()
+        end(window_manager)
         display.stop()
-        shutil.rmtree(root, ignore_errors=True)
+        shutil.rmtree(home.root, ignore_errors=True)
     return 0
 
 
