@@ -9,29 +9,26 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char* argv[]) {
-    using aurivane::WindowSystem::Choice;
-    const Choice chosen = aurivane::WindowSystem::Choose(
-        argc, argv, aurivane::WindowSystem::Surroundings::OfThisProcess());
-    if (chosen == Choice::NoDisplay) {
+    namespace WindowSystem = aurivane::WindowSystem;
+    const WindowSystem::Choice chosen =
+        WindowSystem::Choose(WindowSystem::Surroundings::OfThisProcess(argc, argv));
+    if (chosen == WindowSystem::Choice::NoDisplay) {
         std::fputs("aurivane: no display found (DISPLAY is not set, and WAYLAND_DISPLAY is not "
                    "set or Qt's Wayland plugin, package qt6-wayland, is missing); "
                    "to run without a screen use: xvfb-run -a aurivane\n",
                    stderr);
         return 1;
     }
-    // The chosen window system goes to Qt as its -platform option, which no
-    // program started from here (the browser) inherits.
-    QByteArray option("-platform");
-    QByteArray windowSystem = aurivane::WindowSystem::PlatformArgument(chosen);
-    std::vector<char*> arguments(argv, argv + argc);
-    if (!windowSystem.isEmpty() && argc > 0)
-        arguments.insert(arguments.begin() + 1, {option.data(), windowSystem.data()});
-    int count = static_cast<int>(arguments.size());
-    arguments.push_back(nullptr);
-    QApplication app(count, arguments.data());
+    // Qt reads its platform from the variable; the browser, started from
+    // here later, must not inherit it.
+    const QByteArray qtPlatform = WindowSystem::PlatformVariable(chosen);
+    if (!qtPlatform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", qtPlatform);
+    QApplication app(argc, argv);
+    if (!qtPlatform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     aurivane::WindowSystem::GuardFixedSizeWindows(app, QGuiApplication::platformName());
     aurivane::Monitors::KeepFixedSizesAtEveryScale(app);
     QApplication::setStyle(aurivane::FormLook::MakeStyle());

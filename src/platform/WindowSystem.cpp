@@ -19,34 +19,6 @@ namespace {
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Qt's options that take the next argument as their value, "-" or "--"
-// before each alike.
-bool TakesValue(QByteArrayView option) {
-    for (const char* known : {"-platformpluginpath", "-platformtheme", "-qwindowgeometry",
-                              "-qwindowtitle", "-qwindowicon"}) {
-        if (option == known)
-            return true;
-    }
-    return false;
-}
-
-// Whether the command line names a platform as Qt reads it: "-platform NAME"
-// or "--platform NAME", and not as the value of another of Qt's options.
-bool PlatformNamed(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i] == nullptr || argv[i][0] != '-')
-            continue;
-        QByteArrayView option(argv[i]);
-        if (option.startsWith("--"))
-            option = option.sliced(1);
-        if (option == "-platform" && i + 1 < argc)
-            return true;
-        if (TakesValue(option))
-            ++i;
-    }
-    return false;
-}
-
 // Watches every top-level window. Qt's own title bar asks the compositor to
 // maximize even a window of fixed size, and the compositor answers with a
 // size of its own: the window takes it (any other size is a protocol error
@@ -138,7 +110,7 @@ bool WaylandPluginIn(const QStringList& folders) {
     return false;
 }
 
-QByteArray PlatformArgument(Choice choice) {
+QByteArray PlatformVariable(Choice choice) {
     switch (choice) {
     case Choice::X11:
         return QByteArrayLiteral("xcb;wayland");
@@ -151,7 +123,7 @@ QByteArray PlatformArgument(Choice choice) {
     return {};
 }
 
-Surroundings Surroundings::OfThisProcess() {
+Surroundings Surroundings::OfThisProcess(int argc, const char* const* argv) {
     Surroundings here;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     here.qtPlatform = qgetenv("QT_QPA_PLATFORM");
@@ -159,15 +131,20 @@ Surroundings Surroundings::OfThisProcess() {
     here.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
     here.waylandPluginInstalled =
         !here.waylandDisplay.isEmpty() && WaylandPluginIn(PluginFolders());
+    for (int i = 1; i + 1 < argc; ++i)
+        here.platformOption |=
+            qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0;
 #else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
     here.x11OrWayland = false;
 #endif
     return here;
 }
 
-Choice Choose(int argc, const char* const* argv, const Surroundings& surroundings) {
+Choice Choose(const Surroundings& surroundings) {
     if (!surroundings.x11OrWayland || !surroundings.qtPlatform.isEmpty() ||
-        PlatformNamed(argc, argv))
+        surroundings.platformOption)
         return Choice::QtDecides;
     if (!surroundings.display.isEmpty())
         return Choice::X11;

@@ -12,31 +12,25 @@ namespace aurivane::WindowSystem {
 // exists.
 enum class Choice {
     // Qt's own choice: the user named a platform (QT_QPA_PLATFORM, or
-    // "-platform NAME" or "--platform NAME" on the command line), or the
-    // system is not one where X11 and Wayland are the choices.
+    // "-platform NAME" on the command line), or the system is not one where
+    // X11 and Wayland are the choices.
     QtDecides,
-    // X first, then Wayland should X not answer.
-    X11,
-    // Wayland, with Qt's Wayland plugin installed.
-    Wayland,
-    // Neither can be reached.
+    X11,     // X first, then Wayland should X not answer
+    Wayland, // Wayland alone, with Qt's Wayland plugin installed
     NoDisplay,
 };
 
-// The platforms Qt is given as its -platform option, tried in order:
-// "xcb;wayland" for X11, "wayland" for Wayland, nothing for the others.
-QByteArray PlatformArgument(Choice choice);
-
-// What the choice depends on besides the command line. An empty variable
-// counts as unset, as it does for Qt.
+// What the choice depends on. An empty variable counts as unset, as it does
+// for Qt.
 struct Surroundings {
     bool x11OrWayland = true;  // Linux and the other Unix systems but macOS
     QByteArray qtPlatform;     // QT_QPA_PLATFORM
     QByteArray display;        // DISPLAY
     QByteArray waylandDisplay; // WAYLAND_DISPLAY
     bool waylandPluginInstalled = false;
+    bool platformOption = false; // "-platform NAME" or "--platform NAME"
 
-    static Surroundings OfThisProcess();
+    static Surroundings OfThisProcess(int argc, const char* const* argv);
 };
 
 // The plugin folders Qt searches, in its order: each folder of
@@ -48,13 +42,15 @@ QStringList PluginFolders();
 // any of the names it goes by ("libqwayland-generic.so", "qwayland-egl").
 bool WaylandPluginIn(const QStringList& folders);
 
-// When X is there (DISPLAY, as in every GNOME or KDE Wayland session through
-// XWayland) the program runs on X: there its windows keep the places it gives
+// X wherever X is there (DISPLAY, as in every GNOME or KDE Wayland session
+// through XWayland): there the windows keep the places the program gives
 // them and the support screen stays above the others, which a Wayland client
-// cannot ask for. Should X not answer, Qt goes on to Wayland. With Wayland
-// alone it runs on Wayland, when Qt's Wayland plugin is installed. The
-// command line is read as Qt reads it.
-Choice Choose(int argc, const char* const* argv, const Surroundings& surroundings);
+// cannot ask for.
+Choice Choose(const Surroundings& surroundings);
+
+// The value of QT_QPA_PLATFORM for `choice`: "xcb;wayland", "wayland", or
+// nothing where Qt decides. A -platform option still wins over it.
+QByteArray PlatformVariable(Choice choice);
 
 // Whether Qt's platform `name` is Wayland: "wayland" or one of its variants
 // such as "wayland-egl".

@@ -189,35 +189,28 @@ private slots:
     }
 
     // X first wherever there is a DISPLAY, Wayland where it is alone; what
-    // the user names is followed, read as Qt reads it. Empty counts as unset.
+    // the user names is followed. Empty counts as unset.
     void windowSystemChosenAndWaylandKnownByEveryName() {
         using enum WindowSystem::Choice;
         const QByteArray no, empty(""), x(":0"), w("wayland-0");
-        // Unix desktop, QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, Wayland plugin
-        const WindowSystem::Surroundings onX{true, no, x, no, false};
+        // Unix desktop, QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, Wayland plugin, -platform
         const struct {
             const char* row;
-            std::vector<const char*> argv;
             WindowSystem::Surroundings around;
             WindowSystem::Choice chosen;
             QByteArray platform; // what Qt is given
         } rows[] = {
-            {"X beside Wayland", {"aurivane"}, {true, no, x, w, true}, X11, "xcb;wayland"},
-            {"Wayland alone", {"aurivane"}, {true, no, empty, w, true}, Wayland, "wayland"},
-            {"no plugin", {"aurivane"}, {true, no, no, w, false}, NoDisplay, ""},
-            {"nothing", {"aurivane"}, {true, empty, empty, empty, true}, NoDisplay, ""},
-            {"QT_QPA_PLATFORM", {"aurivane"}, {true, "wayland-egl", x, w, true}, QtDecides, ""},
-            {"-platform", {"aurivane", "-platform", "offscreen"}, {}, QtDecides, ""},
-            {"--platform", {"aurivane", "--platform", "wayland"}, onX, QtDecides, ""},
-            {"-platform, no name", {"aurivane", "-platform"}, onX, X11, "xcb;wayland"},
-            {"plain words", {"aurivane", "platform", "wayland"}, onX, X11, "xcb;wayland"},
-            {"a title", {"aurivane", "-qwindowtitle", "-platform", "x"}, onX, X11, "xcb;wayland"},
-            {"a theme", {"aurivane", "-platformtheme", "gtk3"}, onX, X11, "xcb;wayland"},
-            {"not X11 or Wayland", {"aurivane"}, {false, no, x, w, true}, QtDecides, ""},
+            {"X beside Wayland", {true, no, x, w, true, false}, X11, "xcb;wayland"},
+            {"Wayland alone", {true, no, empty, w, true, false}, Wayland, "wayland"},
+            {"no plugin", {true, no, no, w, false, false}, NoDisplay, ""},
+            {"nothing", {true, empty, empty, empty, true, false}, NoDisplay, ""},
+            {"QT_QPA_PLATFORM", {true, "wayland-egl", x, w, true, false}, QtDecides, ""},
+            {"-platform", {true, no, no, no, false, true}, QtDecides, ""},
+            {"not X11 or Wayland", {false, no, x, w, true, false}, QtDecides, ""},
         };
-        for (const auto& [row, argv, around, chosen, platform] : rows) {
-            const auto choice = WindowSystem::Choose(int(argv.size()), argv.data(), around);
-            QVERIFY2(choice == chosen && WindowSystem::PlatformArgument(choice) == platform, row);
+        for (const auto& [row, around, chosen, platform] : rows) {
+            const auto choice = WindowSystem::Choose(around);
+            QVERIFY2(choice == chosen && WindowSystem::PlatformVariable(choice) == platform, row);
         }
         // Wayland is known by every name of its plugins.
         for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-xcomposite-egl"})
@@ -254,12 +247,26 @@ private slots:
 
         const ScopedVariable display("DISPLAY", "");
         const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-        const char* const argv[] = {"aurivane"};
         using enum WindowSystem::Choice;
-        for (const auto& [named, chosen] : {std::pair{"", Wayland}, { "offscreen", QtDecides }}) {
+        const struct {
+            const char* platform; // QT_QPA_PLATFORM
+            std::vector<const char*> argv;
+            WindowSystem::Choice chosen;
+        } rows[] = {
+            {"", {"aurivane"}, Wayland},
+            {"offscreen", {"aurivane"}, QtDecides},
+            // The option as Qt reads it, with one dash or two and a name after it.
+            {"", {"aurivane", "-platform", "offscreen"}, QtDecides},
+            {"", {"aurivane", "--platform", "xcb"}, QtDecides},
+            {"", {"aurivane", "-platform"}, Wayland},
+            {"", {"aurivane", "platform", "xcb"}, Wayland},
+            {"", {"aurivane", "-platformtheme", "gtk3"}, Wayland},
+        };
+        for (const auto& [named, argv, chosen] : rows) {
             const ScopedVariable platform("QT_QPA_PLATFORM", named);
-            QCOMPARE(WindowSystem::Choose(1, argv, WindowSystem::Surroundings::OfThisProcess()),
-                     chosen);
+            const auto around =
+                WindowSystem::Surroundings::OfThisProcess(int(argv.size()), argv.data());
+            QCOMPARE(WindowSystem::Choose(around), chosen);
         }
     }
 
