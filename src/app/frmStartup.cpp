@@ -84,7 +84,7 @@ void frmStartup::CoBrand_Randomize() {
     }
     if (front == nullptr)
         throw std::runtime_error("the main window is not there");
-    front->raise();
+    m_main->BringPromotionToFront(front);
 }
 
 void frmStartup::ShowSupportScreen() {

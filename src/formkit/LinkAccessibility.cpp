@@ -10,10 +10,9 @@ namespace aurivane {
 namespace {
 
 const char* const LinkProperty = "aurivaneLink";
-const char* const CoveredProperty = "aurivaneLinkCovered";
-
+// A hidden link (the promotion behind the other) cannot be pressed.
 bool pressable(const QWidget& label) {
-    return label.isEnabled() && !label.property(CoveredProperty).toBool();
+    return label.isEnabled() && label.isVisible();
 }
 
 class LinkAccessible : public QAccessibleWidget {
@@ -32,10 +31,6 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
-        if (widget()->property(CoveredProperty).toBool()) {
-            s.invisible = true;
-            s.focusable = false;
-        }
         return s;
     }
 
@@ -81,10 +76,6 @@ void MarkAsLink(QWidget& label) {
     }();
     Q_UNUSED(installed);
     label.setProperty(LinkProperty, true);
-}
-
-void SetLinkCovered(QWidget& label, bool covered) {
-    label.setProperty(CoveredProperty, covered);
 }
 
 } // namespace aurivane

@@ -12,9 +12,4 @@ namespace aurivane {
 // asks for its accessible interface.
 void MarkAsLink(QWidget& label);
 
-// A link label lying wholly behind another control cannot be seen or
-// pressed: assistive technology then meets it as not showing, without a
-// Press action, and pressing it does nothing.
-void SetLinkCovered(QWidget& label, bool covered);
-
 } // namespace aurivane

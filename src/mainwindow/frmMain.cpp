@@ -8,7 +8,6 @@
 #include "formkit/ClickableLabel.h"
 #include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
-#include "formkit/LinkAccessibility.h"
 #include "formkit/ListAccessibility.h"
 #include "frmAbout.h"
 #include "platform/Forms.h"
@@ -269,11 +268,7 @@ void frmMain::BuildBanner(QWidget& client) {
                                      "browser"));
     connect(fullBrand, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
     lblFullBrand = fullBrand;
-
-    // Only the label in front can be reached, by mouse or by keyboard (set
-    // once the tab order is in place).
-    lblFullBrand->installEventFilter(this);
-    lblCobrand->installEventFilter(this);
+    cobrand->hide();
 }
 
 void frmMain::BuildPersonalDetailsPage(QWidget& client) {
@@ -406,18 +401,14 @@ void frmMain::BuildReadingPage(QWidget& client) {
 void frmMain::BuildTabOrder() {
     // Page 1 in its own order, then what follows it on screen: page 2 (only
     // one page shows at a time) from the page itself through its values
-    // down the page to Back, then the promotion below the panel, and from
-    // the banner at the top back into the page. Qt leaves a control that
-    // takes no focus out of the order it is placed in, so both promotions
-    // are placed while both take it, whichever of them comes to the front
-    // later; only then does the one behind stop taking it.
+    // down the page to Back, then the promotion below the panel (whichever
+    // is shown), and from the banner at the top back into the page.
     std::vector<QWidget*> order{txtName, cboMonth, cboDate, cboYear, cmdNext, fraStep[1]};
     for (const std::size_t row : ReadingOrder)
         order.push_back(lblResult.at(row));
     order.insert(order.end(), {cmdBack, lblFullBrand, lblCobrand, Label14});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    UpdatePromotionFocus();
 }
 
 void frmMain::ShowPage(std::size_t page, QWidget* focus) {
@@ -432,25 +423,6 @@ void frmMain::ShowPage(std::size_t page, QWidget* focus) {
     if (focus != nullptr)
         focus->setFocus(Qt::OtherFocusReason);
     covered->hide();
-}
-
-void frmMain::UpdatePromotionFocus() {
-    const QObjectList& stack = fraFullBrand->children();
-    const bool fullBrandInFront = stack.indexOf(lblFullBrand) > stack.indexOf(lblCobrand);
-    QLabel* front = fullBrandInFront ? lblFullBrand : lblCobrand;
-    QLabel* behind = fullBrandInFront ? lblCobrand : lblFullBrand;
-    front->setFocusPolicy(Qt::TabFocus);
-    behind->setFocusPolicy(Qt::NoFocus);
-    SetLinkCovered(*front, false);
-    SetLinkCovered(*behind, true);
-    if (behind->hasFocus())
-        front->setFocus();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ZOrderChange && (watched == lblFullBrand || watched == lblCobrand))
-        UpdatePromotionFocus();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- reading wizard ----------------------------------------------------------
@@ -577,6 +549,16 @@ void frmMain::OpenPage(WebPageKey key) {
 
 void frmMain::Label14_Click() {
     OpenPage(WebPageKey::HomePage);
+}
+
+void frmMain::BringPromotionToFront(QLabel* promotion) {
+    QLabel* other = promotion == lblFullBrand ? lblCobrand : lblFullBrand;
+    const bool focused = other->hasFocus();
+    promotion->raise();
+    promotion->show();
+    if (focused)
+        promotion->setFocus();
+    other->hide();
 }
 
 void frmMain::lblFullBrand_Click() {

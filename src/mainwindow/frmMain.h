@@ -76,6 +76,10 @@ public:
     void ShowReading(const ChakraReading& reading);
 
     // --- menus and links -------------------------------------------------
+    // Brings `promotion`, one of the two promotions stacked in fraFullBrand,
+    // to the front; the other is hidden, out of reach of Tab, the mouse and
+    // screen readers alike.
+    void BringPromotionToFront(QLabel* promotion);
     void Label14_Click();
     void lblFullBrand_Click();
     void lblCobrand_Click();
@@ -90,16 +94,12 @@ public:
     // --- closing ---------------------------------------------------------
     void Form_Unload();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void BuildMenus();
     void BuildBanner(QWidget& client);
     void BuildPersonalDetailsPage(QWidget& client);
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
-    void UpdatePromotionFocus();
     // Shows page `page` (0 or 1) in front, alone, with the focus on `focus`.
     void ShowPage(std::size_t page, QWidget* focus);
     // Opens a page of the maker's site, as every link and most menu entries do.
