@@ -12,7 +12,7 @@ namespace {
 const char* const LinkProperty = "aurivaneLink";
 // A hidden link (the promotion behind the other) cannot be pressed.
 bool pressable(const QWidget& label) {
-    return label.isEnabled() && label.isVisible();
+    return label.isEnabled() && !label.isHidden();
 }
 
 class LinkAccessible : public QAccessibleWidget {

@@ -81,7 +81,7 @@ QWidget* ReadingPage2(frmMain* window, bool coBrandInFront) {
     if (!ShowActive(window))
         return nullptr;
     if (coBrandInFront)
-        window->lblCobrand->raise();
+        window->BringPromotionToFront(window->lblCobrand);
     window->txtName->setText(QStringLiteral("Ann"));
     QTest::keyClick(window->cmdNext, Qt::Key_Space);
     return window;
@@ -340,7 +340,7 @@ private slots:
         QVERIFY(ShowActive(&w));
         const auto hidden = [](QWidget* label) { return Accessible(label)->state().invisible; };
         QVERIFY(!hidden(w.lblFullBrand) && hidden(w.lblCobrand));
-        w.lblCobrand->raise();
+        w.BringPromotionToFront(w.lblCobrand);
         QVERIFY(hidden(w.lblFullBrand) && !hidden(w.lblCobrand));
     }
 

@@ -328,7 +328,7 @@ private slots:
     // changes nothing else; of the two promotions laid over each other, the
     // one in front opens its own.
     void linksOpenTheirPage_data() {
-        QTest::addColumn<QStringList>("raised"); // promotions raised first, in order
+        QTest::addColumn<QStringList>("raised"); // promotions brought to the front, in order
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("page");
         const QStringList none;
@@ -348,7 +348,7 @@ private slots:
         QFETCH(QString, page);
         Fixture f;
         for (const QString& name : raised)
-            f.window->findChild<QLabel*>(name)->raise();
+            f.window->BringPromotionToFront(f.window->findChild<QLabel*>(name));
         f.readLeo();
         const QStringList before = f.seen();
         auto* label = f.window->findChild<QLabel*>(link);
@@ -379,7 +379,7 @@ private slots:
         QFETCH(QString, behind);
         Fixture f;
         for (const QString& name : raised)
-            f.window->findChild<QLabel*>(name)->raise();
+            f.window->BringPromotionToFront(f.window->findChild<QLabel*>(name));
         f.readLeo();
         const QStringList before = f.seen();
         const QPoint middle = f.window->lblFullBrand->geometry().center();

@@ -221,20 +221,22 @@ class Home:
 
 class Opener:
     """A stand-in xdg-open in a folder of its own (`bin`), which only appends
-    the address it is handed to a log, one line each."""
+    the address it is handed to a log, one line each, and the Qt platform it
+    inherited to another."""
 
     def __init__(self, root):
         self.bin, self.log = os.path.join(root, "bin"), os.path.join(root, "opened.txt")
         os.makedirs(self.bin)
         with open(os.path.join(self.bin, "xdg-open"), "w", encoding="utf-8") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.log)
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.log +
+                    'printf "%%s\\n" "$QT_QPA_PLATFORM" >> "%s.platform"\n' % self.log)
         os.chmod(os.path.join(self.bin, "xdg-open"), 0o755)
 
-    def opened(self):
-        """The addresses handed over so far, in order."""
-        if not os.path.exists(self.log):
+    def opened(self, what=""):
+        """The addresses handed over so far, in order (or the platforms)."""
+        if not os.path.exists(self.log + what):
             return []
-        with open(self.log, encoding="utf-8") as f:
+        with open(self.log + what, encoding="utf-8") as f:
             return f.read().splitlines()
 
 
