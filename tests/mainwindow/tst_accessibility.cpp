@@ -71,6 +71,13 @@ struct Desk {
 // active.
 using Opener = QWidget* (*)(Desk&);
 
+} // namespace
+
+// Declared before any row uses it, as every compiler wants.
+Q_DECLARE_METATYPE(Opener)
+
+namespace {
+
 QWidget* Active(QWidget* window) {
     return ShowActive(window) ? window : nullptr;
 }
@@ -259,8 +266,6 @@ QImage Normalised(const QPixmap& pixmap) {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Opener)
 
 class TestAccessibility : public QObject {
     Q_OBJECT
