@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -324,55 +325,50 @@ private slots:
 
     // --- menus and links -------------------------------------------------
 
+    // The promotions as the start leaves them: brought to the front in
+    // order, the one then in front and the one behind it.
+    static void AddPromotionRows() {
+        QTest::addColumn<QStringList>("raised");
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("behind");
+        QTest::newRow("as laid out") << QStringList() << "lblFullBrand"
+                                     << "lblCobrand";
+        QTest::newRow("lblCobrand brought forward") << QStringList{"lblCobrand"} << "lblCobrand"
+                                                    << "lblFullBrand";
+        QTest::newRow("lblFullBrand brought back")
+            << QStringList{"lblCobrand", "lblFullBrand"} << "lblFullBrand"
+            << "lblCobrand";
+    }
+
     // A link opens its page, clicked or pressed by a screen reader, and
     // changes nothing else; of the two promotions laid over each other, the
     // one in front opens its own.
     void linksOpenTheirPage_data() {
-        QTest::addColumn<QStringList>("raised"); // promotions brought to the front, in order
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("page");
-        const QStringList none;
-        QTest::newRow("Label14") << none << "Label14"
-                                 << "home-page";
-        QTest::newRow("lblFullBrand as laid out") << none << "lblFullBrand"
-                                                  << "fully-branded";
-        QTest::newRow("lblCobrand raised") << QStringList{"lblCobrand"} << "lblCobrand"
-                                           << "co-brand";
-        QTest::newRow("lblFullBrand raised back")
-            << QStringList{"lblCobrand", "lblFullBrand"} << "lblFullBrand"
-            << "fully-branded";
+        AddPromotionRows();
+        QTest::newRow("Label14") << QStringList() << "Label14" << QString();
     }
     void linksOpenTheirPage() {
         QFETCH(QStringList, raised);
-        QFETCH(QString, link);
-        QFETCH(QString, page);
+        QFETCH(QString, front);
+        const QHash<QString, QString> pages{{"Label14", "home-page"},
+                                            {"lblFullBrand", "fully-branded"},
+                                            {"lblCobrand", "co-brand"}};
         Fixture f;
         for (const QString& name : raised)
             f.window->BringPromotionToFront(f.window->findChild<QLabel*>(name));
         f.readLeo();
         const QStringList before = f.seen();
-        auto* label = f.window->findChild<QLabel*>(link);
+        auto* label = f.window->findChild<QLabel*>(front);
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(PressLink(label));
-        QCOMPARE(f.platform.openedAddresses, QStringList(2, SitePage(page)));
+        QCOMPARE(f.platform.openedAddresses, QStringList(2, SitePage(pages.value(front))));
         QCOMPARE(f.seen(), before);
     }
 
     // The promotion covered by the other takes no click: neither Tab nor a
     // screen reader reaches it, nor does a press by name (Windows' Invoke)
     // open its page.
-    void coveredPromotionOpensNothing_data() {
-        QTest::addColumn<QStringList>("raised");
-        QTest::addColumn<QString>("front");
-        QTest::addColumn<QString>("behind");
-        QTest::newRow("as laid out") << QStringList() << "lblFullBrand"
-                                     << "lblCobrand";
-        QTest::newRow("lblCobrand raised") << QStringList{"lblCobrand"} << "lblCobrand"
-                                           << "lblFullBrand";
-        QTest::newRow("lblFullBrand raised back")
-            << QStringList{"lblCobrand", "lblFullBrand"} << "lblFullBrand"
-            << "lblCobrand";
-    }
+    void coveredPromotionOpensNothing_data() { AddPromotionRows(); }
     void coveredPromotionOpensNothing() {
         QFETCH(QStringList, raised);
         QFETCH(QString, front);
