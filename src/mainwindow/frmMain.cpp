@@ -553,11 +553,8 @@ void frmMain::Label14_Click() {
 
 void frmMain::BringPromotionToFront(QLabel* promotion) {
     QLabel* other = promotion == lblFullBrand ? lblCobrand : lblFullBrand;
-    const bool focused = other->hasFocus();
     promotion->raise();
     promotion->show();
-    if (focused)
-        promotion->setFocus();
     other->hide();
 }
 

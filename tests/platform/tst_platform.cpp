@@ -256,7 +256,7 @@ private slots:
             {"", {"aurivane"}, Wayland},
             {"offscreen", {"aurivane"}, QtDecides},
             // The option as Qt reads it, with one dash or two and a name after it.
-            {"", {"aurivane", "-platform", "offscreen"}, QtDecides},
+            {"", {"aurivane", "-platform", "offscreen", "-reverse"}, QtDecides},
             {"", {"aurivane", "--platform", "xcb"}, QtDecides},
             {"", {"aurivane", "-platform"}, Wayland},
             {"", {"aurivane", "platform", "xcb"}, Wayland},

@@ -8,6 +8,8 @@ import shutil
 import signal
 import urllib.parse
 
+import pytest
+
 from worlds import (IN_2030, MESSAGE_TITLE, WAIT, exit_status, short_date, stderr_of,
                     wait_for)
 
@@ -46,6 +48,10 @@ def test_no_display_says_so(world):
     for advice in ("no display found", "xvfb-run -a aurivane", "package qt6-wayland"):
         assert advice in said
     assert not os.path.exists(world.settings_file()), "it wrote its settings"
+    # A platform the user names is Qt's to use, display or none.
+    app = world.start("-platform", "offscreen", DISPLAY=None, QT_QPA_PLATFORM=None)
+    wait_for("the first start's reminder date", world.duration)
+    assert app.poll() is None, "ended with %s" % app.returncode
 
 
 def test_second_instance_refused(world):
@@ -73,10 +79,11 @@ def test_second_instance_refused(world):
 
 
 @IN_2030
-def test_reminder_yes_opens_download_page(world):
+@pytest.mark.parametrize("platform", [None, "xcb"], ids=["platform unset", "platform xcb"])
+def test_reminder_yes_opens_download_page(world, platform):
     old = world.today() - datetime.timedelta(days=15)
     world.write_duration(short_date(old))
-    app = world.start(QT_QPA_PLATFORM=None)  # the program picks X itself
+    app = world.start(QT_QPA_PLATFORM=platform)  # unset, the program picks X itself
     question = world.message_box(app)
     assert not world.windows(app), "main window shown before the question"
     # Yes is the default button.
@@ -88,7 +95,8 @@ def test_reminder_yes_opens_download_page(world):
     address = urllib.parse.urlsplit(opened[0])
     assert address.path.endswith("/aurivane/ssd.php") and \
         address.query == "page=download-web-page", "opened %r" % opened[0]
-    assert world.opener.opened(".platform") == [""], "the browser inherited Qt's platform"
+    # The browser inherits the user's platform, never the program's choice.
+    assert world.opener.opened(".platform") == [platform or ""]
     assert world.duration() in (short_date(world.today()),
                                 short_date(old + datetime.timedelta(15)))
 

@@ -261,8 +261,9 @@ class World:
             "PATH": self.opener.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
             "QT_QPA_PLATFORM": "xcb", "NO_AT_BRIDGE": "1", **clock, **changes})
 
-    def start(self, program=None, **changes):
-        process = subprocess.Popen([program or self.program], env=self.environment(**changes),
+    def start(self, *args, program=None, **changes):
+        process = subprocess.Popen([program or self.program, *args],
+                                   env=self.environment(**changes),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.processes.append(process)
         return process
