@@ -98,12 +98,12 @@ def end(*processes, gently=False):
                 pass
 
 
-def faketime(spec):
+def faketime(moment):
     """What moves the clock of a program and all it starts (libfaketime)."""
     found = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
     assert found, "libfaketime is not installed"
     # The sanitizer runtime wants to be loaded first; here it cannot.
-    return {"LD_PRELOAD": found[0], "FAKETIME": spec, "FAKETIME_DONT_RESET": "1",
+    return {"LD_PRELOAD": found[0], "FAKETIME": moment, "FAKETIME_DONT_RESET": "1",
             "ASAN_OPTIONS": "verify_asan_link_order=0"}
 
 
