@@ -536,7 +536,7 @@ private slots:
         }
     }
 
-    // The frame icon of every form offers the whole family from 16 to 256
+    // The frame icon of every form offers the whole family from 16 to 128
     // pixels, each drawn for its size, for the title bars, task switchers
     // and taskbars of every desktop to pick from; a size in between is the
     // next larger picture shrunk smoothly.
@@ -550,7 +550,7 @@ private slots:
             for (const int size : {16, 20, 24, 32, 40, 48, 64, 128})
                 offered << QSize(size, size);
             QCOMPARE(icon.availableSizes(), offered);
-            for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
+            for (const int size : {16, 20, 24, 32, 40, 48, 64, 128}) {
                 const QImage artwork =
                     Normalised(QPixmap(QStringLiteral(":/icons/aurivane-%1.png").arg(size)));
                 QCOMPARE(artwork.size(), QSize(size, size));
