@@ -20,15 +20,13 @@ frmStartup::frmStartup(Platform& platform, Forms& forms, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_forms(forms) {
     setWindowTitle(Platform::ApplicationTitle());
     IMGIcon.append(ChakraPictures::WindowIcon());
-    // The form lives as long as the program; it is unloaded, never deleted,
-    // by the exit.
+    // Unloaded by the exit, never deleted.
     m_forms.loaded(
         this, [this] { Form_Unload(); }, false);
 }
 
 frmStartup::~frmStartup() {
-    // Only reached when the program did not end itself (tests): take along
-    // whatever is still open.
+    // Reached only when the program did not end itself (tests).
     delete m_nagScreen.data();
     delete m_main.data();
 }
@@ -55,7 +53,7 @@ void frmStartup::Form_Load() {
             m_main = new frmMain(m_platform, m_forms, this);
         m_main->show();
     });
-    RunStep([&] { hide(); });
+    hide();
     RunStep([&] { CoBrand_Randomize(); });
 }
 

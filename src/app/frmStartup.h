@@ -14,39 +14,31 @@ namespace aurivane {
 class Forms;
 class Platform;
 
-// The start-up form: the first form loaded and never shown. Its Form_Load
-// runs the start-up sequence; afterwards it stays loaded and hidden, holding
-// the application icon that the support screen borrows, until the program
-// ends.
+// The start-up form, loaded first and never shown: it runs the start-up and
+// holds the icon the support screen borrows until the program ends.
 class frmStartup : public QWidget, public MainWindowHost {
     Q_OBJECT
 public:
     frmStartup(Platform& platform, Forms& forms, QWidget* parent = nullptr);
     ~frmStartup() override;
 
-    // The start-up sequence: single-instance guard, random seed, update
-    // reminder, main window, promotional label.
     void Form_Load();
-    // Ends the program; runs while every form is being unloaded.
     void Form_Unload();
 
     // Draws n in 1..7 and brings the main window's co-brand label (1, 3, 5)
     // or full-brand label (2, 4, 6) to the front; 7 leaves them as they are.
     void CoBrand_Randomize();
 
-    // The message a refused second instance shows.
     static QString AlreadyRunningMessage();
 
     // MainWindowHost
     void ShowSupportScreen() override;
     void HideStartupForm() override;
 
-    // The image list of the application icon; its first picture is the icon.
-    QList<QIcon> IMGIcon;
+    QList<QIcon> IMGIcon; // the application icon first
     // The number last drawn by CoBrand_Randomize, 0 before the first draw.
     qint16 intCoBrandRandomNumber = 0;
 
-    // The windows this form has opened, while they exist.
     frmMain* mainWindow() const { return m_main; }
     frmNagScreen2* supportScreen() const { return m_nagScreen; }
 

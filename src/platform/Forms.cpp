@@ -16,20 +16,12 @@ void Forms::loaded(QWidget* form, std::function<void()> unloadHandler, bool dele
     connect(form, &QObject::destroyed, this, [this](QObject* gone) { forget(gone); });
 }
 
-Forms::Entry* Forms::find(const QWidget* form) {
-    for (Entry& entry : m_entries) {
-        if (entry.form == form)
-            return &entry;
+qsizetype Forms::find(const QWidget* form) const {
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries.at(i).form == form)
+            return i;
     }
-    return nullptr;
-}
-
-const Forms::Entry* Forms::find(const QWidget* form) const {
-    for (const Entry& entry : m_entries) {
-        if (entry.form == form)
-            return &entry;
-    }
-    return nullptr;
+    return -1;
 }
 
 void Forms::forget(const QObject* form) {
@@ -39,12 +31,12 @@ void Forms::forget(const QObject* form) {
 }
 
 bool Forms::isLoaded(const QWidget* form) const {
-    return form != nullptr && find(form) != nullptr;
+    return form != nullptr && find(form) >= 0;
 }
 
 bool Forms::isUnloading(const QWidget* form) const {
-    const Entry* entry = find(form);
-    return entry != nullptr && entry->unloading;
+    const qsizetype i = find(form);
+    return i >= 0 && m_entries.at(i).unloading;
 }
 
 QList<QWidget*> Forms::loadedForms() const {
@@ -59,14 +51,14 @@ QList<QWidget*> Forms::loadedForms() const {
 bool Forms::unload(QWidget* form) {
     if (m_processEnded)
         return false;
-    Entry* entry = find(form);
-    if (entry == nullptr || entry->unloading)
+    const qsizetype i = find(form);
+    if (i < 0 || m_entries.at(i).unloading)
         return false;
-    entry->unloading = true;
-    // The handler may load or unload other forms; copy what is needed
-    // before the list changes under us.
-    const std::function<void()> handler = entry->unloadHandler;
-    const bool deleteOnUnload = entry->deleteOnUnload;
+    Entry& entry = m_entries[i];
+    entry.unloading = true;
+    // The handler may load or unload other forms: copied before the list changes.
+    const std::function<void()> handler = entry.unloadHandler;
+    const bool deleteOnUnload = entry.deleteOnUnload;
     emit unloadStarted(form);
     if (handler)
         RunStep(handler);

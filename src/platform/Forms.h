@@ -55,8 +55,8 @@ private:
         bool unloading = false;
     };
 
-    Entry* find(const QWidget* form);
-    const Entry* find(const QWidget* form) const;
+    // The entry of `form` in m_entries, or -1.
+    qsizetype find(const QWidget* form) const;
     void forget(const QObject* form);
 
     Platform& m_platform;

@@ -1,7 +1,5 @@
 #include "Monitors.h"
 
-#include "Steps.h"
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -31,15 +29,13 @@ QScreen* MonitorNamed(const QString& name) {
     return found != screens.cend() ? *found : nullptr;
 }
 
-// The frame around `window`, title bar included, as the system tells it:
-// on X11 nothing until the window manager has framed the shown window.
+// On X11 nothing until the window manager has framed the shown window.
 QMargins FrameOf(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
-// Centres `window` on its opening monitor; returns the frame it reckoned
-// with.
+// Returns the frame it reckoned with.
 QMargins CentreWithFrame(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
     if (target == nullptr)
@@ -48,16 +44,14 @@ QMargins CentreWithFrame(QWidget& window) {
     if (frame.isNull())
         frame = g_lastFrame;
     const QRect area = target->availableGeometry();
-    // A fixed size is the one to go by: while a window changes monitor,
-    // the size it reports may for a moment be that of the other scale.
+    // While a window changes monitor, its size may for a moment be the other scale's.
     const bool fixed = window.minimumSize() == window.maximumSize();
     const QSize outer = (fixed ? window.minimumSize() : window.size()).grownBy(frame);
     const QPoint centred = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
     const QPoint client =
         QPoint(std::max(centred.x(), area.left()), std::max(centred.y(), area.top())) +
         QPoint(frame.left(), frame.top());
-    // move() places the frame as far as Qt knows it, the client area where
-    // it knows none; a place on another monitor takes that monitor's scale.
+    // move() places the frame as far as Qt knows it, else the client area.
     window.move(client - (window.geometry().topLeft() - window.pos()));
     return frame;
 }
@@ -72,23 +66,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
-            RunStep([this] {
-                m_frame = CentreWithFrame(m_window);
-                m_handle = m_window.windowHandle();
-                if (m_handle != nullptr)
-                    m_handle->installEventFilter(this);
-            });
+            m_frame = CentreWithFrame(m_window);
+            m_handle = m_window.windowHandle();
+            if (m_handle != nullptr)
+                m_handle->installEventFilter(this);
         } else if (watched == m_handle && event->type() == QEvent::Expose &&
                    m_handle->isExposed()) {
             // On screen, and so framed.
             m_handle->removeEventFilter(this);
-            RunStep([this] {
-                const QMargins frame = FrameOf(m_window);
-                if (!frame.isNull())
-                    g_lastFrame = frame;
-                if (frame != m_frame)
-                    CentreWithFrame(m_window);
-            });
+            const QMargins frame = FrameOf(m_window);
+            if (!frame.isNull())
+                g_lastFrame = frame;
+            if (frame != m_frame)
+                CentreWithFrame(m_window);
         }
         return false;
     }
@@ -100,9 +90,7 @@ private:
     QMargins m_frame;
 };
 
-// A fixed-size window whose pixels no longer give its size in points, as
-// after a move to a monitor of another scale, is asked for that size again,
-// and with it the window manager for the pixels the new scale gives.
+// Asking for the size in points again asks the window manager for the new scale's pixels.
 void FitToScale(QWindow& window) {
     const QSize fixed = window.minimumSize();
     if (fixed == window.maximumSize() && fixed.isValid() && window.size() != fixed)
@@ -117,21 +105,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Expose)
             return false;
-        // Only from the window's first showing on screen: before, X11 still
-        // reports the places and sizes it had on its way there, and a size
-        // asked for then would take one of those places with it.
+        // Only once on screen: before, X11 still reports places it had on its way there.
         auto* window = qobject_cast<QWindow*>(watched);
         if (window == nullptr || !window->isTopLevel() || !window->isExposed() ||
             window->property(FollowedProperty).toBool())
             return false;
-        RunStep([&] {
-            window->setProperty(FollowedProperty, true);
-            // After Qt has taken in the change of monitor and its scale.
-            connect(window, &QWindow::screenChanged, window, [window] {
-                QTimer::singleShot(0, window,
-                                   [window] { RunStep([window] { FitToScale(*window); }); });
-            });
-        });
+        window->setProperty(FollowedProperty, true);
+        // After Qt has taken in the change of monitor and its scale.
+        connect(window, &QWindow::screenChanged, window,
+                [window] { QTimer::singleShot(0, window, [window] { FitToScale(*window); }); });
         return false;
     }
 };

@@ -13,11 +13,8 @@ enum class MessageIcon { None, Critical, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// The program's one door to the world outside it: message boxes, the
-// per-user settings, the clock, random numbers, the browser, the other
-// running instance, window stacking and the end of the process. Every form
-// and module reaches these through a Platform, so that tests can hand them
-// a fake one.
+// The program's one door to the world outside it, so that tests can hand
+// every form and module a fake one.
 class Platform {
 public:
     Platform() = default;
@@ -25,17 +22,12 @@ public:
     Platform& operator=(const Platform&) = delete;
     virtual ~Platform();
 
-    // The application title, the caption of every message box.
+    // The caption of every message box, and with the version that of the windows.
     static QString ApplicationTitle();
-    // The title with the program's version, "Aurivane v1.20": the caption
-    // of the windows.
     static QString TitleWithVersion();
 
-    // A modal message box; returns the button pressed. Closing the box
-    // without a button counts as OK, or as No for a Yes/No question. The box
-    // belongs to `owner`, the window it speaks for, and stays above it even
-    // when that window is kept above all others; nullptr only while none of
-    // the program's windows is on screen.
+    // A modal message box; returns the button pressed (closing it: OK, or No).
+    // It stays above `owner`, nullptr only while none of our windows shows.
     virtual MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                                       MessageButtons buttons, const QString& caption) = 0;
     MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
@@ -43,9 +35,8 @@ public:
         return showMessage(owner, text, icon, buttons, ApplicationTitle());
     }
 
-    // Per-user settings, addressed by application name, section and value
-    // name. A value never written reads as `defaultText`; std::nullopt means
-    // the store itself could not be read.
+    // Per-user settings. A value never written reads as `defaultText`;
+    // std::nullopt means the store itself could not be read.
     virtual std::optional<QString> readSetting(const QString& application, const QString& section,
                                                const QString& name, const QString& defaultText) = 0;
     // Writes and flushes at once; false when the value could not be stored.
@@ -55,20 +46,17 @@ public:
     // Base name of the running program file, without folder or extension.
     virtual QString programBaseName() const = 0;
 
-    // Whether another instance of this program already runs for this user.
-    // The first call decides and the answer then stays fixed.
+    // Whether another instance runs for this user; the first call decides.
     virtual bool anotherInstanceRunning() = 0;
 
-    // Hands a web address to the default browser and returns at once. The
-    // result says whether the hand-over was accepted; callers may ignore it.
+    // Hands a web address to the default browser; false when it was refused.
     virtual bool openWebAddress(const QString& address) = 0;
 
     // Keeps a top-level window above all other windows.
     virtual void makeTopmost(QWidget& window) = 0;
 
     virtual QDate today() const = 0;
-    // The user's short-date text of a date (four-digit year, Latin digits),
-    // and back; std::nullopt when the text is no date.
+    // The user's short date (four-digit year, Latin digits), and back.
     virtual QString dateToText(QDate date) const = 0;
     virtual std::optional<QDate> textToDate(const QString& text) const = 0;
     // Midnights crossed from `from` to `to`; negative when `to` lies before.
@@ -80,8 +68,7 @@ public:
     // Nearest whole number, halves to the even one (2.5 gives 2, 5.5 gives 6).
     static int RoundHalfEven(double value);
 
-    // Ends the process at once: no further event handler runs. The real
-    // platform never returns from it.
+    // Ends the process at once; the real platform never returns.
     virtual void endProcess(int exitCode) = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include "Monitors.h"
 #include "ShortDate.h"
-#include "Steps.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -38,10 +37,8 @@ QString settingsKey(const QString& section, const QString& name) {
     return section + u'/' + name;
 }
 
-// A message box centred on the monitor of the window it belongs to, or on
-// the primary monitor when it belongs to none: not over its owner, not under
-// the pointer. Its size is known only once Qt has laid it out for showing:
-// centred again then.
+// Centred on its owner's monitor, not over its owner; its size is known only
+// once Qt has laid it out for showing.
 class PlacedMessageBox final : public QMessageBox {
 public:
     explicit PlacedMessageBox(QWidget* owner) : QMessageBox(owner) {
@@ -51,7 +48,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
-        RunStep([this] { Monitors::Centre(*this); });
+        Monitors::Centre(*this);
     }
 };
 
@@ -63,8 +60,7 @@ QtPlatform::~QtPlatform() = default;
 
 MessageAnswer QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                                       MessageButtons buttons, const QString& caption) {
-    // With its window as parent the box is that window's transient: the
-    // window manager keeps it above the window, a stay-on-top one included.
+    // As the window's transient, the box stays above it, a stay-on-top one included.
     PlacedMessageBox box(owner != nullptr ? owner->window() : nullptr);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption.isEmpty() ? ApplicationTitle() : caption);
@@ -138,8 +134,7 @@ bool QtPlatform::anotherInstanceRunning() {
 
     const QString folder = m_lockDirectory.isEmpty() ? DefaultLockDirectory() : m_lockDirectory;
     if (!QDir().mkpath(folder)) {
-        // Without a place for the lock the guard cannot tell; let this
-        // instance run rather than refuse every start.
+        // Without a place for the lock, run rather than refuse every start.
         m_anotherInstance = false;
         return false;
     }
@@ -149,8 +144,7 @@ bool QtPlatform::anotherInstanceRunning() {
 
     bool locked = m_lock->tryLock(0);
     if (!locked && m_lock->error() == QLockFile::LockFailedError) {
-        // A lock naming our own process id is left over from an earlier
-        // process that had the same id (common in containers): stale.
+        // A lock naming our own process id is an earlier process's (containers): stale.
         qint64 pid = 0;
         QString host;
         QString app;
@@ -159,9 +153,7 @@ bool QtPlatform::anotherInstanceRunning() {
             locked = m_lock->tryLock(0);
         }
     }
-    // The folder cannot be written, or something other than a lock file (a
-    // folder, say) sits where the lock goes, which no instance can hold:
-    // no lock, no refusal.
+    // An unwritable folder, or no lock file where the lock goes: no lock, no refusal.
     if (!locked &&
         (m_lock->error() != QLockFile::LockFailedError || !QFileInfo(lockPath).isFile())) {
         m_lock.reset();

@@ -11,21 +11,18 @@ class QLockFile;
 
 namespace aurivane {
 
-// The platform as the program meets it, through Qt: QMessageBox, QSettings
-// (the registry on Windows, an INI file in the user's configuration folder
-// elsewhere), QLockFile, QDesktopServices and the system locale.
+// The platform through Qt: QMessageBox, QSettings (the registry on Windows,
+// an INI file elsewhere), QLockFile, QDesktopServices and the system locale.
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
     ~QtPlatform() override;
 
-    // Keeps the settings in this INI file instead of the per-user store.
+    // Elsewhere than the per-user store and the default lock folder.
     void setSettingsFile(const QString& path) { m_settingsFile = path; }
-    // Keeps the single-instance lock in this folder instead of the default.
     void setLockDirectory(const QString& path) { m_lockDirectory = path; }
 
-    // Where the single-instance lock lives unless told otherwise: the
-    // user's runtime folder, or a per-user folder under the temporary one.
+    // The user's runtime folder, or a per-user folder under the temporary one.
     static QString DefaultLockDirectory();
     MessageAnswer showMessage(QWidget* owner, const QString& text, MessageIcon icon,
                               MessageButtons buttons, const QString& caption) override;

@@ -7,18 +7,14 @@
 
 namespace aurivane {
 
-// Steps that failed, as RunStep skips them. Quiet unless switched on, for
-// example with QT_LOGGING_RULES="aurivane.steps.info=true".
+// Steps RunStep skipped; QT_LOGGING_RULES="aurivane.steps.info=true" shows them.
 Q_DECLARE_LOGGING_CATEGORY(lcSteps)
 
-// Reports a skipped step in lcSteps; `what` is the exception's text, or
-// nullptr when it was no std::exception. Never throws.
+// `what` is the exception's text, nullptr for no std::exception.
 void ReportFailedStep(const char* what) noexcept;
 
-// Runs one step of an event handler. A step that fails is skipped without a
-// word to the user (a developer sees it in lcSteps) and the handler goes on
-// with its next step: nothing escapes into the event loop. Returns whether
-// the step completed.
+// Runs one step of an event handler that can fail: a failure is skipped without
+// a word to the user, and nothing escapes into the event loop.
 template <typename Step> bool RunStep(Step&& step) noexcept {
     try {
         std::forward<Step>(step)();

@@ -1,7 +1,5 @@
 #include "WindowSystem.h"
 
-#include "Steps.h"
-
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -19,11 +17,8 @@ namespace {
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Watches every top-level window. Qt's own title bar asks the compositor to
-// maximize even a window of fixed size, and the compositor answers with a
-// size of its own: the window takes it (any other size is a protocol error
-// that ends the program), and as soon as the compositor has made it
-// maximized it is asked back to its normal state and its fixed size.
+// Qt's own title bar asks the compositor to maximize even a fixed-size window:
+// it takes the compositor's size, then is asked back to normal and its size.
 class FixedSizeGuard final : public QObject {
 public:
     using QObject::QObject;
@@ -36,35 +31,28 @@ protected:
         auto* window = qobject_cast<QWindow*>(watched);
         if (window == nullptr || !window->isTopLevel())
             return false;
-        RunStep([&] {
-            if (type == QEvent::Show)
-                Watch(*window);
-            else if (event->spontaneous())
-                Settle(*window);
-        });
+        if (type == QEvent::Show)
+            Watch(*window);
+        else if (event->spontaneous())
+            Settle(*window);
         return false;
     }
 
 private:
-    // What the guard keeps of a window it watches.
     struct Watched {
-        // Its fixed size, put aside while the compositor maximizes it.
-        std::optional<QSize> fixedSize;
+        std::optional<QSize> fixedSize; // put aside while the compositor maximizes it
     };
 
     void Watch(QWindow& window) {
         if (m_watched.contains(&window))
             return;
         m_watched.insert(&window, {});
-        connect(&window, &QObject::destroyed, this,
-                [this, w = &window] { RunStep([&] { m_watched.remove(w); }); });
-        connect(
-            &window, &QWindow::windowStateChanged, this,
-            [this, w = &window](Qt::WindowState state) { RunStep([&] { Requested(*w, state); }); });
+        connect(&window, &QObject::destroyed, this, [this, w = &window] { m_watched.remove(w); });
+        connect(&window, &QWindow::windowStateChanged, this,
+                [this, w = &window](Qt::WindowState state) { Requested(*w, state); });
     }
 
-    // The title bar asked for a larger state; the request is still on its
-    // way, the compositor's answer not yet in.
+    // The title bar asked for a larger state; the compositor has not answered yet.
     void Requested(QWindow& window, Qt::WindowState state) {
         if (!(Enlarged & state) || window.minimumSize() != window.maximumSize())
             return;
@@ -78,9 +66,8 @@ private:
         if (found == m_watched.end() || !found->fixedSize)
             return;
         if (window.windowStates() & Enlarged) {
-            QTimer::singleShot(0, &window, [w = &window] {
-                RunStep([w] { w->setWindowStates(w->windowStates() & ~Enlarged); });
-            });
+            QTimer::singleShot(
+                0, &window, [w = &window] { w->setWindowStates(w->windowStates() & ~Enlarged); });
             return;
         }
         const QSize fixed = *found->fixedSize;

@@ -8,20 +8,15 @@ class QGuiApplication;
 
 namespace aurivane::WindowSystem {
 
-// The window system the program asks Qt for, decided before the application
-// exists.
+// The window system the program asks Qt for, decided before the application exists.
 enum class Choice {
-    // Qt's own choice: the user named a platform (QT_QPA_PLATFORM, or
-    // "-platform NAME" on the command line), or the system is not one where
-    // X11 and Wayland are the choices.
-    QtDecides,
-    X11,     // X first, then Wayland should X not answer
-    Wayland, // Wayland alone, with Qt's Wayland plugin installed
+    QtDecides, // the user named a platform, or the system is not X11 or Wayland
+    X11,       // X first, then Wayland should X not answer
+    Wayland,   // Wayland alone, with Qt's Wayland plugin installed
     NoDisplay,
 };
 
-// What the choice depends on. An empty variable counts as unset, as it does
-// for Qt.
+// What the choice depends on; an empty variable counts as unset, as for Qt.
 struct Surroundings {
     bool x11OrWayland = true;  // Linux and the other Unix systems but macOS
     QByteArray qtPlatform;     // QT_QPA_PLATFORM
@@ -33,33 +28,26 @@ struct Surroundings {
     static Surroundings OfThisProcess(int argc, const char* const* argv);
 };
 
-// The plugin folders Qt searches, in its order: each folder of
-// QT_PLUGIN_PATH, then Qt's own. A folder of platform plugins named on its
-// own (QT_QPA_PLATFORM_PLUGIN_PATH, -platformpluginpath) is not listed.
+// The folders Qt searches for plugins, in its order: QT_PLUGIN_PATH's, then its own.
 QStringList PluginFolders();
 
-// Whether one of `folders` holds a Wayland platform plugin of Qt's, under
-// any of the names it goes by ("libqwayland-generic.so", "qwayland-egl").
+// Whether one of `folders` holds a Wayland platform plugin of Qt's, under any of its names.
 bool WaylandPluginIn(const QStringList& folders);
 
-// X wherever X is there (DISPLAY, as in every GNOME or KDE Wayland session
-// through XWayland): there the windows keep the places the program gives
-// them and the support screen stays above the others, which a Wayland client
-// cannot ask for.
+// X wherever X is there (DISPLAY, XWayland included): there the windows keep
+// the places the program gives them and the support screen stays on top,
+// which a Wayland client cannot ask for.
 Choice Choose(const Surroundings& surroundings);
 
-// The value of QT_QPA_PLATFORM for `choice`: "xcb;wayland", "wayland", or
-// nothing where Qt decides. A -platform option still wins over it.
+// QT_QPA_PLATFORM for `choice`: "xcb;wayland", "wayland", or nothing where Qt decides.
 QByteArray PlatformVariable(Choice choice);
 
-// Whether Qt's platform `name` is Wayland: "wayland" or one of its variants
-// such as "wayland-egl".
+// Whether Qt's platform `name` is Wayland ("wayland", "wayland-egl", ...).
 bool IsWayland(QStringView name);
 
-// On Wayland, a fixed-size window that the title bar Qt draws itself asks to
-// maximize is let to take the size the compositor gives (a different size
-// is a protocol error that ends the program) and is restored at once. Does
-// nothing unless `platform`, the name of Qt's platform in use, is Wayland.
+// On Wayland, a fixed-size window that Qt's own title bar maximizes takes the
+// compositor's size (any other is a protocol error that ends the program) and
+// is restored at once. Does nothing unless `platform` is Wayland.
 void GuardFixedSizeWindows(QGuiApplication& application, QStringView platform);
 
 } // namespace aurivane::WindowSystem
