@@ -21,20 +21,24 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
-    // Qt reads its platform from the variable; the browser, started from
-    // here later, must not inherit it.
+    // Qt reads its platform from the variable, and on several monitors keeps
+    // clear of the panels only when told; the browser inherits neither.
     const QByteArray qtPlatform = WindowSystem::PlatformVariable(chosen);
+    const bool workArea = !qEnvironmentVariableIsSet("QT_RELY_ON_NET_WORKAREA_ATOM");
     if (!qtPlatform.isEmpty())
         qputenv("QT_QPA_PLATFORM", qtPlatform);
+    if (workArea)
+        qputenv("QT_RELY_ON_NET_WORKAREA_ATOM", "1");
     QApplication app(argc, argv);
     if (!qtPlatform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
+    if (workArea)
+        qunsetenv("QT_RELY_ON_NET_WORKAREA_ATOM");
     aurivane::WindowSystem::GuardFixedSizeWindows(app, QGuiApplication::platformName());
     aurivane::Monitors::KeepFixedSizesAtEveryScale(app);
     QApplication::setStyle(aurivane::FormLook::MakeStyle());
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
-    // Lets the desktop (on Wayland, the compositor) match the windows with
-    // the installed desktop entry and its icon.
+    // Matches the windows with the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(AURIVANE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     aurivane::ShowFocusRingInEveryWindow();

@@ -53,8 +53,7 @@ def test_several_monitors(world, openbox, scale, start, steps):
     display.xdotool("mousemove", "640", "512")  # the pointer on A
     if start == "question":
         world.write_duration(short_date(world.today() - datetime.timedelta(days=15)))
-    # With several monitors Qt takes openbox's work area only when told to.
-    factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale, "QT_RELY_ON_NET_WORKAREA_ATOM": "1"}
+    factors = {"QT_SCREEN_SCALE_FACTORS": "A=1;B=%d" % scale}
     app = world.start(**factors)
     seen = {"main": None if start == "question" else world.main_window(app)}
     if start == "second":
