@@ -1,6 +1,7 @@
 #include "ChakraPictures.h"
 
 #include "engine/ChakraCatalogue.h"
+#include "resources.h"
 
 #include <QImageReader>
 
@@ -8,12 +9,16 @@ namespace aurivane::ChakraPictures {
 
 namespace {
 
-// With its format named, Qt reads a picture without asking every image
-// plugin whether it knows the file.
+// What start-up shows is copied from its stored pixels: decoding costs
+// several times as much. Anything else is read with its format named.
 QPixmap Read(const QString& path) {
-    QImageReader reader(path, path.endsWith(u".png") ? "png" : "jpg");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QImage pixels = Resources::StoredPixels(path);
+    if (pixels.isNull()) {
+        QImageReader reader(path, path.endsWith(u".png") ? "png" : "jpg");
+        reader.setAutoDetectImageFormat(false);
+        pixels = reader.read();
+    }
+    return QPixmap::fromImage(std::move(pixels));
 }
 
 QPixmap Load(const QString& path, qreal devicePixelRatio) {

@@ -478,6 +478,29 @@ void putLE32(QByteArray& out, quint32 v) {
         out.append(char((v >> (8 * i)) & 0xff));
 }
 
+// Beside a picture the program shows at start-up, its pixels as the program
+// decodes them (<file>.argb): "ARGB", then width, height and QImage format as
+// little-endian 32-bit numbers, then the rows of 32-bit pixels. The program
+// copies these instead of decoding the file.
+bool writePixels(const QString& path) {
+    QImage decoded(path);
+    if (decoded.isNull())
+        return false;
+    decoded = decoded.convertToFormat(
+        decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QByteArray pixels("ARGB");
+    putLE32(pixels, quint32(decoded.width()));
+    putLE32(pixels, quint32(decoded.height()));
+    putLE32(pixels, quint32(decoded.format()));
+    for (int y = 0; y < decoded.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(decoded.constScanLine(y));
+        for (int x = 0; x < decoded.width(); ++x)
+            putLE32(pixels, row[x]);
+    }
+    QFile out(path + ".argb");
+    return out.open(QIODevice::WriteOnly) && out.write(pixels) == pixels.size() && out.flush();
+}
+
 // ICO container with PNG-compressed entries (understood by Windows Vista and later).
 bool writeIco(const QString& path, const std::vector<QImage>& images) {
     std::vector<QByteArray> payloads;
@@ -528,7 +551,9 @@ bool run(const QString& outDir) {
         for (int scale : {1, 2}) {
             const QString name = QString::fromUtf8(e.file) + (scale == 2 ? "@2x" : "") + ".jpg";
             const QString path = root.filePath("pictures/" + name);
-            if (!renderPicture(e, scale).save(path, "JPG", 92))
+            // Page 1 shows the pictures at 100 %; their pixels go beside them.
+            if (!renderPicture(e, scale).save(path, "JPG", 92) ||
+                (scale == 1 && !writePixels(path)))
                 return fail("cannot write " + path);
         }
     }
@@ -537,7 +562,8 @@ bool run(const QString& outDir) {
     // 200 %, 40 to 64 for task switchers and taskbars, 128 and 256 for large views.
     for (int px : {16, 20, 24, 32, 40, 48, 64, 128, 256}) {
         const QString path = root.filePath(QString("icons/aurivane-%1.png").arg(px));
-        if (!renderIcon(px).save(path, "PNG"))
+        // The window frames' sizes, up to 128 pixels, also as pixels.
+        if (!renderIcon(px).save(path, "PNG") || (px <= 128 && !writePixels(path)))
             return fail("cannot write " + path);
     }
     const QString hidpi = root.filePath("icons/aurivane-32@2x.png");
