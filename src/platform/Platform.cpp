@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -18,16 +19,9 @@ QString Platform::TitleWithVersion() {
 int Platform::RoundHalfEven(double value) {
     if (std::isnan(value))
         return 0;
-    const double lower = std::floor(value);
-    const double diff = value - lower;
-    double rounded = lower;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(lower, 2.0) != 0.0))
-        rounded = lower + 1.0;
-    if (rounded >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (rounded <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(rounded);
+    // The default rounding mode rounds halves to the even neighbour.
+    const double limit = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::nearbyint(value), -limit - 1, limit));
 }
 
 } // namespace aurivane

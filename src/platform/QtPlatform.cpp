@@ -66,17 +66,9 @@ MessageAnswer QtPlatform::showMessage(QWidget* owner, const QString& text, Messa
     box.setWindowTitle(caption.isEmpty() ? ApplicationTitle() : caption);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
-    switch (icon) {
-    case MessageIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    }
+    box.setIcon(icon == MessageIcon::Critical      ? QMessageBox::Critical
+                : icon == MessageIcon::Information ? QMessageBox::Information
+                                                   : QMessageBox::NoIcon);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
