@@ -1,7 +1,6 @@
 #include "FocusRing.h"
 
 #include "FormLook.h"
-#include "platform/Steps.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -27,7 +26,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         window.installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this] { RunStep([this] { follow(); }); });
+        connect(qApp, &QApplication::focusChanged, this, [this] { follow(); });
         hide();
     }
 
@@ -41,7 +40,7 @@ protected:
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             if (watched == &m_window || watched == m_target)
-                RunStep([this] { follow(); });
+                follow();
             break;
         default:
             break;
@@ -105,15 +104,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
-            RunStep([watched] {
-                auto* window = static_cast<QWidget*>(watched);
-                const Qt::WindowType type = window->windowType();
-                if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
-                    window->findChild<QFocusFrame*>(QStringLiteral("focusRing"),
-                                                    Qt::FindDirectChildrenOnly) == nullptr)
-                    new FocusRing(*window);
-            });
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        const Qt::WindowType type = window->windowType();
+        if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
+            window->findChild<QFocusFrame*>(QStringLiteral("focusRing"),
+                                            Qt::FindDirectChildrenOnly) == nullptr)
+            new FocusRing(*window);
         return false;
     }
 };

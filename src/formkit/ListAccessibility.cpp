@@ -1,7 +1,5 @@
 #include "ListAccessibility.h"
 
-#include "platform/Steps.h"
-
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
@@ -39,7 +37,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            RunStep([&] { static_cast<QComboBox*>(watched)->view()->setAccessibleName(m_name); });
+            static_cast<QComboBox*>(watched)->view()->setAccessibleName(m_name);
             watched->removeEventFilter(this);
         }
         return false;
@@ -57,8 +55,8 @@ void AnnounceListValue(QComboBox& list, const QString& name) {
     list.setAccessibleDescription(name + QStringLiteral(", ") + list.currentText());
     QObject::connect(
         &list, &QComboBox::currentTextChanged, &list, [&list, name](const QString& value) {
-            RunStep([&] { list.setAccessibleDescription(name + QStringLiteral(", ") + value); });
-            RunStep([&] { TellChosenEntry(list); });
+            list.setAccessibleDescription(name + QStringLiteral(", ") + value);
+            TellChosenEntry(list);
         });
 }
 

@@ -119,8 +119,7 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::cmdOK_Click() {
-    RunStep([this] { m_forms.unload(this); });
-    // Whatever happened above, OK closes the box.
+    m_forms.unload(this);
     QDialog::done(QDialog::Accepted);
 }
 
@@ -134,7 +133,7 @@ void frmAbout::lblCoBrand_Click() {
 
 void frmAbout::done(int result) {
     // Esc and the title bar's close button end here too: unload, then close.
-    RunStep([this] { m_forms.unload(this); });
+    m_forms.unload(this);
     QDialog::done(result);
 }
 

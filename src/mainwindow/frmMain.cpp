@@ -428,29 +428,25 @@ void frmMain::ShowPage(std::size_t page, QWidget* focus) {
 // --- reading wizard ----------------------------------------------------------
 
 void frmMain::Form_Load() {
-    RunStep([this] {
-        cboMonth->clear();
-        cboMonth->addItems(MonthNames());
-        // Each list filled at once: item by item, every item would be
-        // announced to the list's view and its accessibility on its own.
-        const auto numbers = [](int first, int last) {
-            QStringList list;
-            list.reserve(last - first + 1);
-            for (int n = first; n <= last; ++n)
-                list.append(QString::number(n));
-            return list;
-        };
-        cboDate->clear();
-        cboDate->addItems(numbers(1, 31));
-        cboYear->clear();
-        cboYear->addItems(numbers(1900, 2050));
-    });
-    RunStep([this] {
-        cboMonth->setCurrentIndex(0);
-        cboDate->setCurrentIndex(0);
-        cboYear->setCurrentIndex(0);
-    });
-    RunStep([this] { ShowPage(0, nullptr); });
+    cboMonth->clear();
+    cboMonth->addItems(MonthNames());
+    // Each list filled at once: item by item, every item would be
+    // announced to the list's view and its accessibility on its own.
+    const auto numbers = [](int first, int last) {
+        QStringList list;
+        list.reserve(last - first + 1);
+        for (int n = first; n <= last; ++n)
+            list.append(QString::number(n));
+        return list;
+    };
+    cboDate->clear();
+    cboDate->addItems(numbers(1, 31));
+    cboYear->clear();
+    cboYear->addItems(numbers(1900, 2050));
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    ShowPage(0, nullptr);
 }
 
 void frmMain::cmdNext_Click() {
@@ -458,26 +454,22 @@ void frmMain::cmdNext_Click() {
     RunStep([this, &valid] { valid = ValidatePersonalDetails(); });
     if (!valid)
         return;
-    RunStep([this] {
-        MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
-                    m_reading);
-    });
-    RunStep([this] { ShowReading(m_reading); });
+    MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
+                m_reading);
+    ShowReading(m_reading);
     // The focus goes with the reading: the button it was on is gone.
-    RunStep([this] { ShowPage(1, fraStep[1]); });
+    ShowPage(1, fraStep[1]);
 }
 
 void frmMain::cmdBack_Click() {
     // Page 1 and the focus in the name box first, then the box cleared: a
     // screen reader takes a focus that follows a change of the box's text
     // for a repeat and says nothing.
-    RunStep([this] { ShowPage(0, txtName); });
-    RunStep([this] { txtName->clear(); });
-    RunStep([this] {
-        cboMonth->setCurrentIndex(0);
-        cboDate->setCurrentIndex(0);
-        cboYear->setCurrentIndex(0);
-    });
+    ShowPage(0, txtName);
+    txtName->clear();
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
 }
 
 bool frmMain::ValidatePersonalDetails() {
@@ -515,30 +507,24 @@ void frmMain::ShowReading(const ChakraReading& reading) {
         e.UnderActiveText,
     };
     for (std::size_t i = 0; i < values.size(); ++i) {
-        RunStep([this, &values, i] {
-            QLabel* value = lblResult.at(i);
-            value->setText(values.at(i));
-            if (value->wordWrap()) {
-                value->setFont(Verdana(8.25));
-                ShrinkWrappedFontToFit(*value);
-            } else {
-                value->adjustSize();
-            }
-            value->setAccessibleName(Spoken(i, values.at(i)));
-        });
+        QLabel* value = lblResult.at(i);
+        value->setText(values.at(i));
+        if (value->wordWrap()) {
+            value->setFont(Verdana(8.25));
+            ShrinkWrappedFontToFit(*value);
+        } else {
+            value->adjustSize();
+        }
+        value->setAccessibleName(Spoken(i, values.at(i)));
     }
     // The heart of the reading, read out when the page appears: the sign,
     // its ruling planet and the chakra.
-    RunStep([this, &values] {
-        fraStep[1]->setAccessibleDescription(Spoken(0, values.at(0)) + QStringLiteral(". ") +
-                                             Spoken(1, values.at(1)) + QStringLiteral(". ") +
-                                             Spoken(2, values.at(2)) + QStringLiteral("."));
-    });
-    RunStep([this, &reading, &e] {
-        picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
-        picChakra->adjustSize();
-        picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
-    });
+    fraStep[1]->setAccessibleDescription(Spoken(0, values.at(0)) + QStringLiteral(". ") +
+                                         Spoken(1, values.at(1)) + QStringLiteral(". ") +
+                                         Spoken(2, values.at(2)) + QStringLiteral("."));
+    picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
+    picChakra->adjustSize();
+    picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
 }
 
 // --- menus and links ---------------------------------------------------------
@@ -567,7 +553,7 @@ void frmMain::lblCobrand_Click() {
 }
 
 void frmMain::mnuExit_Click() {
-    RunStep([this] { m_forms.unload(this); });
+    m_forms.unload(this); // passes over a failing unload handler
 }
 
 void frmMain::mnuOnline_Click() {
@@ -583,10 +569,8 @@ void frmMain::mnuUpdate_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    RunStep([this] {
-        frmAbout about(m_platform, m_forms, this);
-        about.exec();
-    });
+    frmAbout about(m_platform, m_forms, this);
+    about.exec();
 }
 
 void frmMain::mnuDonate_Click() {
@@ -602,7 +586,7 @@ void frmMain::mnuMakeMoney_Click() {
 void frmMain::Form_Unload() {
     // Off the screen before the support screen comes: window managers that
     // number windows of equal titles (KWin) would call it "<2>" otherwise.
-    RunStep([this] { hide(); });
+    hide();
     RunStep([this] {
         if (m_host != nullptr)
             m_host->ShowSupportScreen();

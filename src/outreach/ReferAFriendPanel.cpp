@@ -131,12 +131,10 @@ void ReferAFriendPanel::cmdSubmit_Click() {
     });
     // After a refusal the focus goes to the address the message was about,
     // selected whole, so that what is typed next replaces it.
-    RunStep([&] {
-        if (QLineEdit* box = BoxToCorrect()) {
-            box->setFocus(Qt::TabFocusReason);
-            box->selectAll();
-        }
-    });
+    if (QLineEdit* box = BoxToCorrect()) {
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+    }
 }
 
 QLineEdit* ReferAFriendPanel::BoxToCorrect() const {
@@ -194,17 +192,13 @@ void ReferAFriendPanel::GotFocus(QObject* box) {
 void ReferAFriendPanel::ClearPlaceholder() {
     QObject* box = m_placeholderToClear;
     m_placeholderToClear = nullptr;
-    RunStep([&] {
-        if (box != nullptr && modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
-            setTextOf(box, QString());
-    });
+    if (box != nullptr && modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
+        setTextOf(box, QString());
 }
 
 void ReferAFriendPanel::LostFocus(QObject* box) {
-    RunStep([&] {
-        if (modTellAFriend::TrimSpaces(textOf(box)).isEmpty())
-            setTextOf(box, placeholderOf(box));
-    });
+    if (modTellAFriend::TrimSpaces(textOf(box)).isEmpty())
+        setTextOf(box, placeholderOf(box));
 }
 
 bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
@@ -212,7 +206,7 @@ bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
         return false;
     RunStep(
         [&] { m_platform.showMessage(window(), SpaceRefusedMessage(), MessageIcon::Critical); });
-    RunStep([&] { box->setFocus(Qt::OtherFocusReason); });
+    box->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

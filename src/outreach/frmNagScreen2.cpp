@@ -170,15 +170,11 @@ void frmNagScreen2::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmNagScreen2::Form_Load() {
-    RunStep([&] {
-        setWindowTitle(Caption());
-        lblNagScreen2Caption->setText(Caption());
-        lblNagScreen2Caption->adjustSize();
-    });
-    RunStep([&] {
-        setWindowIcon(m_icon);
-        picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32), devicePixelRatioF()));
-    });
+    setWindowTitle(Caption());
+    lblNagScreen2Caption->setText(Caption());
+    lblNagScreen2Caption->adjustSize();
+    setWindowIcon(m_icon);
+    picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     RunStep([&] {
         m_platform.seedRandomFromClock();
         const float r = m_platform.nextRandom();
@@ -190,7 +186,7 @@ void frmNagScreen2::Form_Load() {
         setAccessibleDescription(messages.at(n));
     });
     // Centred on its first show, when the system knows its frame.
-    RunStep([&] { CentreOnFirstShow(*this); });
+    CentreOnFirstShow(*this);
     RunStep([&] { m_platform.makeTopmost(*this); });
 }
 
@@ -199,13 +195,11 @@ void frmNagScreen2::Form_Unload() {
 }
 
 void frmNagScreen2::Check1_Click() {
-    RunStep([&] {
-        // A link, not a setting: it never stays ticked.
-        if (Check1->checkState() == Qt::Checked) {
-            Check1->setChecked(false);
-            modHelp::OpenWebPage(m_platform, WebPageKey::HomePage);
-        }
-    });
+    // A link, not a setting: it never stays ticked.
+    if (Check1->checkState() == Qt::Checked) {
+        Check1->setChecked(false);
+        RunStep([&] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    }
 }
 
 void frmNagScreen2::lblGoToHome_Click() {
@@ -213,7 +207,8 @@ void frmNagScreen2::lblGoToHome_Click() {
 }
 
 void frmNagScreen2::cmdClose_Click() {
-    modHelp::ExitApplication(m_forms);
+    // Ending the process goes through the platform.
+    RunStep([&] { modHelp::ExitApplication(m_forms); });
 }
 
 } // namespace aurivane

@@ -2,7 +2,6 @@
 
 #include "platform/Forms.h"
 #include "platform/Platform.h"
-#include "platform/Steps.h"
 
 #include <QPointer>
 
@@ -72,7 +71,7 @@ void ExitApplication(Forms& forms) {
         if (forms.processEnded())
             return;
         if (!form.isNull())
-            RunStep([&] { forms.unload(form.data()); });
+            forms.unload(form.data()); // passes over a failing unload handler
     }
     if (!forms.processEnded())
         forms.endProcess(0);
