@@ -152,19 +152,17 @@ QPalette FixedLightPalette() {
     const QColor grey(160, 160, 160);
     const QColor greyText(109, 109, 109);
     QPalette palette(Black, face, White, grey, grey, Black, White, White, White);
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Midlight, QColor(227, 227, 227));
-        palette.setColor(group, QPalette::Shadow, QColor(105, 105, 105));
-        palette.setColor(group, QPalette::AlternateBase, face);
-        palette.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
-        palette.setColor(group, QPalette::HighlightedText, White);
-        palette.setColor(group, QPalette::Link, QColor(0, 102, 204));
-        palette.setColor(group, QPalette::LinkVisited, QColor(128, 0, 128));
-        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
-        palette.setColor(group, QPalette::ToolTipText, Black);
-        palette.setColor(group, QPalette::PlaceholderText, greyText);
-    }
+    // In every group; a disabled control's text and selection are then greyed.
+    palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
+    palette.setColor(QPalette::AlternateBase, face);
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, White);
+    palette.setColor(QPalette::Link, QColor(0, 102, 204));
+    palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Black);
+    palette.setColor(QPalette::PlaceholderText, greyText);
     for (const QPalette::ColorRole role :
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
         palette.setColor(QPalette::Disabled, role, greyText);
@@ -214,20 +212,22 @@ void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& 
     painter.restore();
 }
 
-void SetTextColour(QWidget& widget, const QColor& colour) {
+void SetColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor& colour, std::initializer_list<QPalette::ColorGroup> groups) {
     QPalette palette = widget.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, colour);
-        palette.setColor(group, QPalette::Text, colour);
-        palette.setColor(group, QPalette::ButtonText, colour);
+    for (const QPalette::ColorGroup group : groups) {
+        for (const QPalette::ColorRole role : roles)
+            palette.setColor(group, role, colour);
     }
     widget.setPalette(palette);
 }
 
+void SetTextColour(QWidget& widget, const QColor& colour) {
+    SetColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour);
+}
+
 void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
+    SetColour(widget, {QPalette::Window}, colour, {QPalette::All});
     widget.setAutoFillBackground(true);
 }
 

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QRect>
 
+#include <initializer_list>
+
 class QLabel;
 class QPainter;
 class QStyle;
@@ -79,7 +81,13 @@ QPalette FixedLightPalette();
 void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour,
                            int thickness = 1);
 
-// Text colour of a widget without touching its background.
+// Gives the widget's `roles` the colour in `groups`: by default while its
+// window is active and while it is not, so that a disabled control is greyed.
+void SetColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor& colour,
+               std::initializer_list<QPalette::ColorGroup> groups = {QPalette::Active,
+                                                                     QPalette::Inactive});
+// The colour of the widget's text, whichever role its kind draws text in.
 void SetTextColour(QWidget& widget, const QColor& colour);
 // Paints the widget's own background in `colour` (an opaque control).
 void SetOpaqueBackground(QWidget& widget, const QColor& colour);

@@ -97,12 +97,9 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     cmdOK->setGeometry(TwipsRect(5745, 2880, 1260, 345));
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
-    {
-        // An ordinary button: the system's button text, not the box's pink.
-        QPalette palette = cmdOK->palette();
-        palette.setColor(QPalette::ButtonText, QApplication::palette().color(QPalette::ButtonText));
-        cmdOK->setPalette(palette);
-    }
+    // An ordinary button: the system's button text, not the box's pink.
+    SetColour(*cmdOK, {QPalette::ButtonText}, QApplication::palette().color(QPalette::ButtonText),
+              {QPalette::All});
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);

@@ -69,26 +69,16 @@ QLabel* MakeCaption(QWidget* parent, const QString& objectName, const QString& t
     return label;
 }
 
-void SetListColours(QWidget& list) {
-    QPalette palette = list.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Base, DarkRedBrown);
-        palette.setColor(group, QPalette::Button, DarkRedBrown);
-        palette.setColor(group, QPalette::Window, DarkRedBrown);
-        palette.setColor(group, QPalette::Text, Green);
-        palette.setColor(group, QPalette::ButtonText, Green);
-        palette.setColor(group, QPalette::WindowText, Green);
-    }
-    list.setPalette(palette);
-}
-
-void SetButtonFace(QPushButton& button) {
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::Button, LightBlue);
-    palette.setColor(QPalette::ButtonText, Black);
-    button.setPalette(palette);
-    button.setAutoDefault(false);
-    button.setDefault(false);
+// The wizard's two buttons (no default one: a main window has none).
+QPushButton* MakeButton(QWidget* page, const QString& objectName, const QString& text,
+                        const QFont& font, const QRect& geometry) {
+    auto* button = new QPushButton(text, page);
+    button->setObjectName(objectName);
+    button->setFont(font);
+    SetColour(*button, {QPalette::Button}, LightBlue, {QPalette::All});
+    SetColour(*button, {QPalette::ButtonText}, Black, {QPalette::All});
+    button->setGeometry(geometry);
+    return button;
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& caption,
@@ -295,14 +285,8 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
     // The name has no length limit (a line box keeps 32767 characters unless told).
     txtName->setMaxLength(std::numeric_limits<int>::max());
     txtName->setFont(Verdana(8.25));
-    {
-        QPalette palette = txtName->palette();
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            palette.setColor(group, QPalette::Base, NameBoxBackground);
-            palette.setColor(group, QPalette::Text, Green);
-        }
-        txtName->setPalette(palette);
-    }
+    SetColour(*txtName, {QPalette::Base}, NameBoxBackground);
+    SetColour(*txtName, {QPalette::Text}, Green);
     txtName->setGeometry(TwipsRect(4129, 2160, 3255, 350));
     txtName->setAccessibleName(QStringLiteral("Name"));
     lblLabel[0]->setBuddy(txtName);
@@ -313,7 +297,8 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
         list->setObjectName(name);
         list->setEditable(false);
         list->setFont(Verdana(8.25));
-        SetListColours(*list);
+        SetColour(*list, {QPalette::Base, QPalette::Button, QPalette::Window}, DarkRedBrown);
+        SetColour(*list, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}, Green);
         list->setGeometry(geometry);
         AnnounceListValue(*list, accessibleName);
         return list;
@@ -326,11 +311,9 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
                        TwipsRect(6289, 2760, 1095, 315));
     lblLabel[1]->setBuddy(cboMonth);
 
-    cmdNext = new QPushButton(QStringLiteral("&Get My Aurivane Reading"), page);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setFont(Verdana(8.25, true));
-    SetButtonFace(*cmdNext);
-    cmdNext->setGeometry(TwipsRect(2970, 3600, 3960, 400));
+    cmdNext =
+        MakeButton(page, QStringLiteral("cmdNext"), QStringLiteral("&Get My Aurivane Reading"),
+                   Verdana(8.25, true), TwipsRect(2970, 3600, 3960, 400));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
 
     const qreal ratio = devicePixelRatioF();
@@ -390,11 +373,8 @@ void frmMain::BuildReadingPage(QWidget& client) {
         lblResult.at(i) = value;
     }
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), page);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setFont(Verdana(8.25));
-    SetButtonFace(*cmdBack);
-    cmdBack->setGeometry(TwipsRect(8480, 500, 1000, 400));
+    cmdBack = MakeButton(page, QStringLiteral("cmdBack"), QStringLiteral("&Back"), Verdana(8.25),
+                         TwipsRect(8480, 500, 1000, 400));
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
 }
 
@@ -454,8 +434,7 @@ void frmMain::cmdNext_Click() {
     RunStep([this, &valid] { valid = ValidatePersonalDetails(); });
     if (!valid)
         return;
-    MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
-                m_reading);
+    MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(), m_reading);
     ShowReading(m_reading);
     // The focus goes with the reading: the button it was on is gone.
     ShowPage(1, fraStep[1]);

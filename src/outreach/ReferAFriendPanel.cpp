@@ -49,11 +49,8 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     // button use Verdana.
     const QFont formFont = font();
     setFont(FormLook::Verdana(9.75, true));
-    setAutoFillBackground(true);
-    QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, FormLook::Navy);
-    framePalette.setColor(QPalette::WindowText, FormLook::White);
-    setPalette(framePalette);
+    FormLook::SetOpaqueBackground(*this, FormLook::Navy);
+    FormLook::SetColour(*this, {QPalette::WindowText}, FormLook::White, {QPalette::All});
     // The boxes and the button below drop the frame's blue again
     // (setPalette(QPalette())) and take the form's colours as a whole.
 
