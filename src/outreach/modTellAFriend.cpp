@@ -49,7 +49,7 @@ std::optional<QString> SubmitReferral(Platform& platform, QWidget* owner,
         }
     }
     QString address = BuildReferralAddress(values);
-    modHelp::OpenWebAddress(platform, address);
+    platform.openWebAddress(address);
     return address;
 }
 
