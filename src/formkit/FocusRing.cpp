@@ -13,9 +13,9 @@ namespace aurivane {
 
 namespace {
 
-// The ring is drawn on a transparent layer above everything else of the
-// window, so that it may lie outside the control and over its neighbours'
-// margins. Being a focus frame, assistive technology does not list it.
+// Drawn on a transparent layer above the rest of the window, so that it may
+// lie outside the control, over its neighbours' margins. Being a focus frame,
+// assistive technology does not list it.
 class FocusRing final : public QFocusFrame {
 public:
     // Each band, in layout pixels.
@@ -26,7 +26,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         window.installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this] { follow(); });
+        connect(qApp, &QApplication::focusChanged, this, [this] { Follow(); });
         hide();
     }
 
@@ -40,7 +40,7 @@ protected:
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             if (watched == &m_window || watched == m_target)
-                follow();
+                Follow();
             break;
         default:
             break;
@@ -58,7 +58,7 @@ protected:
     }
 
 private:
-    void follow() {
+    void Follow() {
         QWidget* focused = m_window.focusWidget();
         if (focused == this || (focused != nullptr && !m_window.isAncestorOf(focused)))
             focused = nullptr;
@@ -73,16 +73,15 @@ private:
             hide();
             return;
         }
-        // The band outside stands out from what the control lies on: light
-        // on a dark form, dark on a light one. The other band, inside it,
-        // stands out from the control's own edge where the two differ.
+        // The outer band stands out from what the control lies on, light on a
+        // dark form and dark on a light one; the inner one from the control.
         QWidget* ground = m_target->parentWidget();
         while (ground != &m_window && !ground->autoFillBackground())
             ground = ground->parentWidget();
         m_outside = ground->palette().color(QPalette::Window).lightness() < 128 ? FormLook::White
                                                                                 : FormLook::Black;
         const QRect around(m_target->mapTo(&m_window, QPoint(0, 0)), m_target->size());
-        // Inside the window, so that a control at its edge keeps all four
+        // Kept inside the window, so that a control at its edge keeps all four
         // sides of its ring.
         setGeometry(around.adjusted(-2 * Band, -2 * Band, 2 * Band, 2 * Band) & m_window.rect());
         raise();
@@ -95,9 +94,8 @@ private:
     QColor m_outside = FormLook::White;
 };
 
-// Gives each window its ring the first time it shows: the forms, and
-// dialogs of Qt's own such as the message boxes. Menus, drop-down lists and
-// tooltips are no windows of that kind and get none.
+// Gives each window its ring the first time it shows: the forms and Qt's own
+// dialogs such as the message boxes, but no menu, drop-down list or tooltip.
 class RingForEveryWindow final : public QObject {
 public:
     RingForEveryWindow() : QObject(qApp) { qApp->installEventFilter(this); }
