@@ -95,7 +95,6 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(TwipsRect(5745, 2880, 1260, 345));
-    cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
     // An ordinary button: the system's button text, not the box's pink.
     SetColour(*cmdOK, {QPalette::ButtonText}, QApplication::palette().color(QPalette::ButtonText),
@@ -113,11 +112,8 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     CentreOnFirstShow(*this);
 }
 
-frmAbout::~frmAbout() = default;
-
 void frmAbout::cmdOK_Click() {
-    m_forms.unload(this);
-    QDialog::done(QDialog::Accepted);
+    done(QDialog::Accepted);
 }
 
 void frmAbout::lblHomePage_Click() {
@@ -129,7 +125,7 @@ void frmAbout::lblCoBrand_Click() {
 }
 
 void frmAbout::done(int result) {
-    // Esc and the title bar's close button end here too: unload, then close.
+    // OK, Esc and the title bar's close button all end here.
     m_forms.unload(this);
     QDialog::done(result);
 }

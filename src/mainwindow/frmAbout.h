@@ -20,7 +20,6 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     frmAbout(Platform& platform, Forms& forms, QWidget* parent = nullptr);
-    ~frmAbout() override;
 
     QLabel* picIcon = nullptr;
     QLabel* Label2 = nullptr;

@@ -37,27 +37,20 @@ using namespace FormLook;
 
 namespace {
 
-// Client area below the menu bar, 9900 x 6675 twips.
-constexpr int ClientWidthTwips = 9900;
-constexpr int ClientHeightTwips = 6675;
-
-// Shape1: a gold outline drawn on the page, below every control on it. It
-// is decoration, with nothing to say: as a focus frame (one that follows no
-// control) it is left out of what assistive technology lists.
+// Shape1: a gold outline on the page, below every control on it. As a focus
+// frame that follows no control, it is left out of what assistive technology
+// lists: it is decoration, with nothing to say.
 class OutlineShape : public QFocusFrame {
 public:
-    OutlineShape(const QColor& colour, QWidget* parent) : QFocusFrame(parent), m_colour(colour) {
+    explicit OutlineShape(QWidget* parent) : QFocusFrame(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        DrawWholePixelOutline(painter, QRectF(rect()), m_colour);
+        DrawWholePixelOutline(painter, QRectF(rect()), Gold);
     }
-
-private:
-    QColor m_colour;
 };
 
 // A label sized to its one line of text.
@@ -107,10 +100,8 @@ ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const Q
     return label;
 }
 
-// Where the value labels of the reading page sit: the caption beside each,
-// and a fixed box for the values that wrap (zero size: one line, sized to
-// the text). Indexed like lblResult; the rows run down the page in the order
-// of ReadingOrder.
+// The reading page's values, indexed like lblResult, with their captions; a
+// value of zero size is one line, sized to its text.
 struct ResultRow {
     int captionIndex;
     const char16_t* caption;
@@ -136,14 +127,12 @@ constexpr std::array<ResultRow, 11> ResultRows{{
 // The value labels from the top of the page to its foot.
 constexpr std::array<std::size_t, 11> ReadingOrder{0, 1, 2, 3, 8, 9, 10, 4, 5, 6, 7};
 
-// What a value is called when it is read out on its own: its caption, then
-// the value ("Sun Sign: Capricorn").
+// A value as read out on its own: "Sun Sign: Capricorn".
 QString Spoken(std::size_t row, const QString& value) {
     return QString::fromUtf16(ResultRows.at(row).caption) + QStringLiteral(": ") + value;
 }
 
-// Left edges of the decoration pictures on page 1, Crown to Root; their
-// lower edges all lie on one line.
+// Left edges of page 1's pictures, Crown to Root, which stand on one line.
 constexpr std::array<int, 7> DecorationLefts{1170, 2250, 3330, 4410, 5490, 6690, 8130};
 constexpr int DecorationBottom = 5250;
 
@@ -162,7 +151,7 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     client->setFont(Verdana(8.25));
     SetOpaqueBackground(*client, DarkRedBrown);
     SetTextColour(*client, Gold);
-    client->setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    client->setFixedSize(Pixels(9900), Pixels(6675)); // below the menu bar
     setCentralWidget(client);
 
     BuildMenus();
@@ -181,46 +170,39 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     txtName->setFocus();
 }
 
-frmMain::~frmMain() = default;
-
 void frmMain::BuildMenus() {
+    // Names an entry and hands its choice to the entry's click handler.
+    const auto entry = [this](QAction* action, const char* name,
+                              void (frmMain::*click)() = nullptr) {
+        action->setObjectName(QString::fromLatin1(name));
+        if (click != nullptr)
+            connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
+        return action;
+    };
     QMenuBar* bar = menuBar();
-
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-
+    mnuExit =
+        entry(mnuFile->addAction(QStringLiteral("E&xit")), "mnuExit", &frmMain::mnuExit_Click);
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    mnuSep1 = mnuHelp->addSeparator();
-    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    mnuSep2 = mnuHelp->addSeparator();
-    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-
+    mnuOnline = entry(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline",
+                      &frmMain::mnuOnline_Click);
+    mnuVisit = entry(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit",
+                     &frmMain::mnuVisit_Click);
+    mnuSep1 = entry(mnuHelp->addSeparator(), "mnuSep1");
+    mnuUpdate = entry(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate",
+                      &frmMain::mnuUpdate_Click);
+    mnuSep2 = entry(mnuHelp->addSeparator(), "mnuSep2");
+    mnuAbout = entry(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout",
+                     &frmMain::mnuAbout_Click);
     // Two commands on the menu bar itself, without a menu.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuDonate =
+        entry(bar->addAction(QStringLiteral("&Donate")), "mnuDonate", &frmMain::mnuDonate_Click);
+    mnuMakeMoney = entry(bar->addAction(QStringLiteral("Make Money &Online")), "mnuMakeMoney",
+                         &frmMain::mnuMakeMoney_Click);
     // Switched off for good; nothing switches it on.
     mnuMakeMoney->setEnabled(false);
-
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-    connect(mnuDonate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
-    connect(mnuMakeMoney, &QAction::triggered, this, [this] { mnuMakeMoney_Click(); });
 }
 
 void frmMain::BuildBanner(QWidget& client) {
@@ -333,13 +315,12 @@ void frmMain::BuildReadingPage(QWidget& client) {
         MakeFrame(&client, QStringLiteral("fraStep(1)"), QStringLiteral("Astro Chakra Details"),
                   TwipsRect(50, 480, 9800, 5500));
     fraStep[1] = page;
-    // The page itself is the first stop of its Tab order: the reading lands
-    // there, and a screen reader reads its description, the heart of the
-    // reading, as soon as it appears.
+    // The first stop of its Tab order: the reading lands there, and a screen
+    // reader reads its description, the heart of the reading, at once.
     page->setFocusPolicy(Qt::TabFocus);
 
     // Made first, so that every control of the page lies on top of it.
-    Shape1 = new OutlineShape(Gold, page);
+    Shape1 = new OutlineShape(page);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(TwipsRect(120, 1200, 9555, 4215));
 
@@ -379,10 +360,9 @@ void frmMain::BuildReadingPage(QWidget& client) {
 }
 
 void frmMain::BuildTabOrder() {
-    // Page 1 in its own order, then what follows it on screen: page 2 (only
-    // one page shows at a time) from the page itself through its values
-    // down the page to Back, then the promotion below the panel (whichever
-    // is shown), and from the banner at the top back into the page.
+    // Page 1, then page 2 (one shows at a time) from the page itself down its
+    // values to Back, the promotion below, and from the banner at the top
+    // back into the page.
     std::vector<QWidget*> order{txtName, cboMonth, cboDate, cboYear, cmdNext, fraStep[1]};
     for (const std::size_t row : ReadingOrder)
         order.push_back(lblResult.at(row));
@@ -392,10 +372,9 @@ void frmMain::BuildTabOrder() {
 }
 
 void frmMain::ShowPage(std::size_t page, QWidget* focus) {
-    // The page in front is the only one shown, so that what lies on the
-    // other is neither reached with Tab nor announced as showing. The
-    // focus moves before the page it was on goes, or Qt would pass it on
-    // to the next control of the order first.
+    // Only the page in front shows, so that nothing on the other is reached
+    // with Tab or announced. The focus moves before its page goes, or Qt
+    // would pass it on to the next control of the order first.
     QGroupBox* front = fraStep.at(page);
     QGroupBox* covered = fraStep.at(1 - page);
     front->raise();
@@ -405,13 +384,10 @@ void frmMain::ShowPage(std::size_t page, QWidget* focus) {
     covered->hide();
 }
 
-// --- reading wizard ----------------------------------------------------------
-
 void frmMain::Form_Load() {
     cboMonth->clear();
     cboMonth->addItems(MonthNames());
-    // Each list filled at once: item by item, every item would be
-    // announced to the list's view and its accessibility on its own.
+    // Each list filled at once: item by item, each would be announced.
     const auto numbers = [](int first, int last) {
         QStringList list;
         list.reserve(last - first + 1);
@@ -423,9 +399,6 @@ void frmMain::Form_Load() {
     cboDate->addItems(numbers(1, 31));
     cboYear->clear();
     cboYear->addItems(numbers(1900, 2050));
-    cboMonth->setCurrentIndex(0);
-    cboDate->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
     ShowPage(0, nullptr);
 }
 
@@ -441,9 +414,8 @@ void frmMain::cmdNext_Click() {
 }
 
 void frmMain::cmdBack_Click() {
-    // Page 1 and the focus in the name box first, then the box cleared: a
-    // screen reader takes a focus that follows a change of the box's text
-    // for a repeat and says nothing.
+    // The box cleared after it took the focus: a screen reader takes a focus
+    // that follows a change of the box's text for a repeat and says nothing.
     ShowPage(0, txtName);
     txtName->clear();
     cboMonth->setCurrentIndex(0);
@@ -459,8 +431,7 @@ bool frmMain::ValidatePersonalDetails() {
         return false;
     }
 
-    // Month and day by their place in the lists: position p is month p + 1
-    // and day p + 1.
+    // Position p of the month and day lists is month p + 1 and day p + 1.
     const std::optional<QString> message = CheckBirthDate(
         cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1, cboYear->currentText().toInt());
     if (message) {
@@ -472,19 +443,17 @@ bool frmMain::ValidatePersonalDetails() {
 
 void frmMain::ShowReading(const ChakraReading& reading) {
     const ChakraEntry& e = ChakraCatalogue::Entry(reading.ChakraIndex);
-    const std::array<QString, 11> values{
-        reading.SunSign,
-        reading.RulingPlanet,
-        e.Name + QStringLiteral(" - ") + e.SanskritName,
-        e.Description,
-        e.Symbol,
-        e.SanskritWithMeaning,
-        e.Keyword,
-        e.Color,
-        e.OpenText,
-        e.OverActiveText,
-        e.UnderActiveText,
-    };
+    const std::array<QString, 11> values{reading.SunSign,
+                                         reading.RulingPlanet,
+                                         e.Name + QStringLiteral(" - ") + e.SanskritName,
+                                         e.Description,
+                                         e.Symbol,
+                                         e.SanskritWithMeaning,
+                                         e.Keyword,
+                                         e.Color,
+                                         e.OpenText,
+                                         e.OverActiveText,
+                                         e.UnderActiveText};
     for (std::size_t i = 0; i < values.size(); ++i) {
         QLabel* value = lblResult.at(i);
         value->setText(values.at(i));
@@ -505,8 +474,6 @@ void frmMain::ShowReading(const ChakraReading& reading) {
     picChakra->adjustSize();
     picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
 }
-
-// --- menus and links ---------------------------------------------------------
 
 void frmMain::OpenPage(WebPageKey key) {
     RunStep([this, key] { modHelp::OpenWebPage(m_platform, key); });
@@ -560,21 +527,14 @@ void frmMain::mnuMakeMoney_Click() {
     OpenPage(WebPageKey::FullyBranded);
 }
 
-// --- closing -----------------------------------------------------------------
-
 void frmMain::Form_Unload() {
     // Off the screen before the support screen comes: window managers that
     // number windows of equal titles (KWin) would call it "<2>" otherwise.
     hide();
-    RunStep([this] {
-        if (m_host != nullptr)
-            m_host->ShowSupportScreen();
-    });
-    RunStep([this] {
-        if (m_host != nullptr)
-            m_host->HideStartupForm();
-    });
-    // The collection of forms then hides this window and deletes it.
+    if (m_host == nullptr)
+        return;
+    RunStep([this] { m_host->ShowSupportScreen(); });
+    RunStep([this] { m_host->HideStartupForm(); });
 }
 
 } // namespace aurivane
