@@ -157,14 +157,14 @@ bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
          type == QEvent::MouseButtonPress || type == QEvent::FocusOut))
         ClearPlaceholder();
     // Moving the focus to another window, or to a menu, is not the user
-    // leaving the box.
-    const auto withinTheForm = [event] {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-    };
-    if (type == QEvent::FocusIn && withinTheForm()) {
+    // entering or leaving the box.
+    const bool focusWithin =
+        (type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if (focusWithin && type == QEvent::FocusIn) {
         GotFocus(watched);
-    } else if (type == QEvent::FocusOut && withinTheForm()) {
+    } else if (focusWithin) {
         LostFocus(watched);
     } else if (type == QEvent::KeyPress && (watched == txtEmail || watched == txtFriendEmail) &&
                static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {

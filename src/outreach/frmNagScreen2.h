@@ -27,11 +27,6 @@ class frmNagScreen2 : public QDialog {
 public:
     // `icon` is the application icon, borrowed from the start-up form.
     frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent = nullptr);
-    ~frmNagScreen2() override;
-
-    // The four texts one of which the screen shows, chosen at random.
-    static QStringList SupportMessages();
-    static QString Caption();
 
     void Form_Load();
     void Form_Unload();
@@ -55,8 +50,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildLayout();
-
     Platform& m_platform;
     Forms& m_forms;
     QIcon m_icon;
