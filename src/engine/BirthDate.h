@@ -6,22 +6,6 @@
 
 namespace aurivane {
 
-// The months by their numbers, January = 1.
-enum class Month {
-    January = 1,
-    February,
-    March,
-    April,
-    May,
-    June,
-    July,
-    August,
-    September,
-    October,
-    November,
-    December,
-};
-
 // The date check of the reading wizard: whether day `day` (1 to 31) exists
 // in month `month` (1 to 12) of `year`. Returns the message to show when it
 // does not: "Please Enter Correct Date Or Month!" for a day February lacks

@@ -4,7 +4,7 @@ namespace aurivane {
 
 namespace {
 
-const std::array<ChakraEntry, ChakraCatalogue::RowCount>& rows() {
+const std::array<ChakraEntry, ChakraCatalogue::RowCount>& Rows() {
     static const std::array<ChakraEntry, ChakraCatalogue::RowCount> table{{
         {
             QStringLiteral("Crown Chakra"),
@@ -148,16 +148,12 @@ const std::array<ChakraEntry, ChakraCatalogue::RowCount>& rows() {
 } // namespace
 
 const ChakraEntry& ChakraCatalogue::Entry(int index) {
-    const auto& table = rows();
-    if (index < 0 || index >= RowCount)
-        return table[0];
-    return table[static_cast<std::size_t>(index)];
+    return Rows()[index < 0 || index >= RowCount ? 0 : static_cast<std::size_t>(index)];
 }
 
 std::optional<int> ChakraCatalogue::IndexOfName(QStringView text) {
-    const auto& table = rows();
     for (int i = 0; i < RowCount; ++i) {
-        if (table[static_cast<std::size_t>(i)].Name == text)
+        if (Entry(i).Name == text)
             return i;
     }
     return std::nullopt;
