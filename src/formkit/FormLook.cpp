@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QWidget>
 #include <QtMath>
@@ -225,20 +226,8 @@ void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
 }
 
 QString DisplayedCaption(const QString& storedCaption) {
-    QString shown;
-    shown.reserve(storedCaption.size());
-    for (qsizetype i = 0; i < storedCaption.size(); ++i) {
-        const QChar c = storedCaption.at(i);
-        if (c == u'&') {
-            if (i + 1 < storedCaption.size() && storedCaption.at(i + 1) == u'&') {
-                shown += u'&';
-                ++i;
-            }
-            continue;
-        }
-        shown += c;
-    }
-    return shown;
+    return QString(storedCaption)
+        .replace(QRegularExpression(QStringLiteral("&(.?)")), QStringLiteral("\\1"));
 }
 
 } // namespace aurivane::FormLook

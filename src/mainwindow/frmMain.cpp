@@ -103,7 +103,7 @@ ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const Q
 // The reading page's values, indexed like lblResult, with their captions; a
 // value of zero size is one line, sized to its text.
 struct ResultRow {
-    int captionIndex;
+    std::size_t captionIndex;
     const char16_t* caption;
     int captionLeft, captionTop;
     int valueLeft, valueTop;
@@ -331,8 +331,7 @@ void frmMain::BuildReadingPage(QWidget& client) {
 
     for (std::size_t i = 0; i < ResultRows.size(); ++i) {
         const ResultRow& row = ResultRows.at(i);
-        const auto captionIndex = static_cast<std::size_t>(row.captionIndex);
-        lblLabel.at(captionIndex) =
+        lblLabel.at(row.captionIndex) =
             MakeCaption(page, QStringLiteral("lblLabel(%1)").arg(row.captionIndex),
                         QString::fromUtf16(row.caption), row.captionLeft, row.captionTop);
 
@@ -443,17 +442,11 @@ bool frmMain::ValidatePersonalDetails() {
 
 void frmMain::ShowReading(const ChakraReading& reading) {
     const ChakraEntry& e = ChakraCatalogue::Entry(reading.ChakraIndex);
-    const std::array<QString, 11> values{reading.SunSign,
-                                         reading.RulingPlanet,
-                                         e.Name + QStringLiteral(" - ") + e.SanskritName,
-                                         e.Description,
-                                         e.Symbol,
-                                         e.SanskritWithMeaning,
-                                         e.Keyword,
-                                         e.Color,
-                                         e.OpenText,
-                                         e.OverActiveText,
-                                         e.UnderActiveText};
+    const QString nameLine = e.Name + QStringLiteral(" - ") + e.SanskritName;
+    const std::array<QString, 11> values{
+        reading.SunSign, reading.RulingPlanet,  nameLine,         e.Description,
+        e.Symbol,        e.SanskritWithMeaning, e.Keyword,        e.Color,
+        e.OpenText,      e.OverActiveText,      e.UnderActiveText};
     for (std::size_t i = 0; i < values.size(); ++i) {
         QLabel* value = lblResult.at(i);
         value->setText(values.at(i));
