@@ -155,9 +155,9 @@ void frmNagScreen2::Form_Load() {
                            "help us maintain and develop more Quillmoor Softwares.")};
         const auto n =
             std::clamp(static_cast<qsizetype>(r * 4.0F), qsizetype{0}, messages.size() - 1);
+        // Screen readers read it out after the dialog's title as the screen
+        // opens; a description of the same text would be read out as well.
         Label2->setText(messages.at(n));
-        // What a screen reader reads when the screen opens, after its title.
-        setAccessibleDescription(messages.at(n));
     });
     // Centred on its first show, when the system knows its frame.
     CentreOnFirstShow(*this);
