@@ -32,19 +32,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            if (watched == &m_window || watched == m_target)
-                Follow();
-            break;
-        default:
-            break;
-        }
+        const QEvent::Type type = event->type();
+        if ((watched == &m_window || watched == m_target) &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+             type == QEvent::Hide || type == QEvent::WindowActivate ||
+             type == QEvent::WindowDeactivate))
+            Follow();
         return false;
     }
 

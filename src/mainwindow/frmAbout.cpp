@@ -45,11 +45,9 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     SetTextColour(*this, AboutText);
     setFixedSize(Pixels(7035), Pixels(3255));
 
-    const qreal ratio = devicePixelRatioF();
-
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(ChakraPictures::ApplicationIcon(ratio));
+    picIcon->setPixmap(ChakraPictures::ApplicationIcon(devicePixelRatioF()));
     picIcon->move(TwipsPoint(120, 87));
     picIcon->adjustSize();
     picIcon->setAccessibleName(QStringLiteral("Aurivane icon"));

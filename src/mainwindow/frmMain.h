@@ -94,9 +94,7 @@ private:
     void BuildPersonalDetailsPage(QWidget& client);
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
-    // Shows page `page` (0 or 1) in front, alone, with the focus on `focus`.
     void ShowPage(std::size_t page, QWidget* focus);
-    // Opens a page of the maker's site, as every link and most menu entries do.
     void OpenPage(WebPageKey key);
 
     Platform& m_platform;

@@ -17,11 +17,9 @@ class Forms;
 class Platform;
 class ReferAFriendPanel;
 
-// The support screen: the last window of a run. It asks the user to visit
-// the forum, links to the maker's pages, carries the refer-a-friend panel
-// and stays above other windows. Leaving it ends the program. It is a
-// dialog, so that screen readers announce it as one and read its message
-// when it opens; it runs modeless.
+// The support screen, the last window of a run, above the others; leaving it
+// ends the program. A dialog, run modeless, so that screen readers announce
+// it as one and read its message as it opens.
 class frmNagScreen2 : public QDialog {
     Q_OBJECT
 public:
