@@ -10,7 +10,6 @@
 #include "shell/WebPageLauncher.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 

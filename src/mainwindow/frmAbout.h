@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <array>
-
 class QLabel;
 class QPushButton;
 

@@ -15,12 +15,9 @@
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QFocusFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>

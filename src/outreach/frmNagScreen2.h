@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QIcon>
-#include <QStringList>
 
 class QCheckBox;
 class QGroupBox;

@@ -11,11 +11,9 @@ class Platform;
 
 namespace modHelp {
 
-// Each character code shifted up by 85 in the single-byte character set
-// (Latin-1); characters that would pass code 255 are dropped.
+// Each character code shifted up (to store) or down (to read) by 85 in the
+// single-byte character set, Latin-1; what would leave it is dropped.
 QString EncodeSetting(const QString& text);
-// Each character code shifted down by 85; characters that would fall below
-// code 0 are dropped.
 QString DecodeSetting(const QString& text);
 
 // The value `name` of this program's "Settings" section, shifted back; a
