@@ -14,6 +14,7 @@ QString KeyText(WebPageKey key) {
     static constexpr std::array<QStringView, 8> Texts{
         u"home-page",     u"help-web-page", u"download-web-page",  u"donate",
         u"fully-branded", u"co-brand",      u"quillmoorsoftwares", u"qmms-refer-a-friend"};
+    static_assert(Texts.size() == static_cast<std::size_t>(WebPageKey::ReferAFriend) + 1);
     return Texts.at(static_cast<std::size_t>(key)).toString();
 }
 
