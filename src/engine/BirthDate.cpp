@@ -2,22 +2,11 @@
 
 namespace aurivane {
 
-namespace {
-
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-} // namespace
-
 std::optional<QString> CheckBirthDate(int month, int day, int year) {
-    const auto picked = static_cast<Month>(month);
-    const int februaryDays = isLeapYear(year) ? 29 : 28;
-    if (picked == Month::February && day > februaryDays)
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month == 2 && day > (leapYear ? 29 : 28))
         return QStringLiteral("Please Enter Correct Date Or Month!");
-    const bool thirtyDays = picked == Month::April || picked == Month::June ||
-                            picked == Month::September || picked == Month::November;
-    if (thirtyDays && day == 31)
+    if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)
         return QStringLiteral("Please Enter Correct Date Or Month !");
     return std::nullopt;
 }

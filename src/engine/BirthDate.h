@@ -6,27 +6,8 @@
 
 namespace aurivane {
 
-// The months by their numbers, January = 1.
-enum class Month {
-    January = 1,
-    February,
-    March,
-    April,
-    May,
-    June,
-    July,
-    August,
-    September,
-    October,
-    November,
-    December,
-};
-
-// The date check of the reading wizard: whether day `day` (1 to 31) exists
-// in month `month` (1 to 12) of `year`. Returns the message to show when it
-// does not: "Please Enter Correct Date Or Month!" for a day February lacks
-// that year, "Please Enter Correct Date Or Month !" for the 31st of April,
-// June, September or November. std::nullopt when the date may be read.
+// The reading wizard's date check: the message for a day (1 to 31) that the
+// month (1 to 12) lacks in `year`, std::nullopt for a day that exists.
 std::optional<QString> CheckBirthDate(int month, int day, int year);
 
 } // namespace aurivane

@@ -29,8 +29,7 @@ namespace ChakraCatalogue {
 
 inline constexpr int RowCount = 7;
 
-// Row `index`, 0 to 6. An index outside that range is a programming error;
-// it yields the Crown row rather than reading outside the table.
+// Row `index`, 0 to 6; the Crown row for an index outside that range.
 const ChakraEntry& Entry(int index);
 
 // The row whose Name equals `text` exactly (case-sensitive), if any.

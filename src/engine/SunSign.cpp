@@ -15,7 +15,7 @@ struct MonthRule {
 };
 
 // Days before the threshold belong to the earlier sign, the rest to the later.
-constexpr std::array<MonthRule, 12> monthRules{{
+constexpr std::array<MonthRule, 12> MonthRules{{
     {20, u"Capricorn", u"Aquarius"},
     {19, u"Aquarius", u"Pisces"},
     {21, u"Pisces", u"Aries"},
@@ -36,7 +36,7 @@ struct SignRow {
     const char16_t* planet;
 };
 
-constexpr std::array<SignRow, 12> signRows{{
+constexpr std::array<SignRow, 12> SignRows{{
     {u"Aries", u"Navel Chakra", u"Mars"},
     {u"Taurus", u"Heart Chakra", u"Venus"},
     {u"Gemini", u"Throat Chakra", u"Mercury"},
@@ -51,15 +51,6 @@ constexpr std::array<SignRow, 12> signRows{{
     {u"Pisces", u"Sacral Chakra", u"Neptune and Jupiter"},
 }};
 
-int monthIndex(QStringView monthName) {
-    const QStringList& months = MonthNames();
-    for (int i = 0; i < months.size(); ++i) {
-        if (months.at(i) == monthName)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 const QStringList& MonthNames() {
@@ -72,15 +63,15 @@ const QStringList& MonthNames() {
 }
 
 QString SunSignForDate(int dayNumber, QStringView monthName) {
-    const int month = monthIndex(monthName);
+    const qsizetype month = MonthNames().indexOf(monthName);
     if (month < 0)
         return {};
-    const MonthRule& rule = monthRules[static_cast<std::size_t>(month)];
+    const MonthRule& rule = MonthRules[static_cast<std::size_t>(month)];
     return QString::fromUtf16(dayNumber >= rule.threshold ? rule.laterSign : rule.earlierSign);
 }
 
 SignChakra ChakraForSign(QStringView sign) {
-    for (const SignRow& row : signRows) {
+    for (const SignRow& row : SignRows) {
         if (sign == QStringView(row.sign))
             return {QString::fromUtf16(row.chakra), QString::fromUtf16(row.planet)};
     }
@@ -89,18 +80,10 @@ SignChakra ChakraForSign(QStringView sign) {
 
 void MakeReading(const QString& dayText, const QString& monthName, const QString& yearText,
                  ChakraReading& reading) {
-    reading.Day = dayText;
-    reading.Month = monthName;
-    reading.Year = yearText;
-
-    const int day = reading.Day.toInt();
-    reading.SunSign = SunSignForDate(day, reading.Month);
-
-    const SignChakra mapped = ChakraForSign(reading.SunSign);
-    reading.ChakraName = mapped.ChakraName;
-    reading.RulingPlanet = mapped.RulingPlanet;
-
-    reading.ChakraIndex = ChakraCatalogue::IndexOfName(reading.ChakraName).value_or(-1);
+    const QString sign = SunSignForDate(dayText.toInt(), monthName);
+    const SignChakra mapped = ChakraForSign(sign);
+    const int index = ChakraCatalogue::IndexOfName(mapped.ChakraName).value_or(-1);
+    reading = {dayText, monthName, yearText, sign, mapped.RulingPlanet, mapped.ChakraName, index};
 }
 
 } // namespace aurivane

@@ -23,8 +23,7 @@ struct SignChakra {
 // The chakra and ruling planet of a sign; empty texts for an unknown sign.
 SignChakra ChakraForSign(QStringView sign);
 
-// Runs the whole determination for the picked day, month and year texts and
-// overwrites `reading` with the result.
+// The whole determination for the picked day, month and year texts.
 void MakeReading(const QString& dayText, const QString& monthName, const QString& yearText,
                  ChakraReading& reading);
 

@@ -1,19 +1,82 @@
 #include "ClickableLabel.h"
 
-#include "LinkAccessibility.h"
-
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace aurivane {
 
+namespace {
+
+// A hidden link (the promotion behind the other) cannot be pressed.
+bool Pressable(const QWidget& label) {
+    return label.isEnabled() && !label.isHidden();
+}
+
+// The link role and a Press action, which sends the label the Space key a
+// keyboard user activates it with.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        // A link is named by its text unless given a name of its own.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Pressable(*widget()))
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName != pressAction()) {
+            QAccessibleWidget::doAction(actionName);
+        } else if (Pressable(*widget())) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+                QCoreApplication::sendEvent(widget(), &key);
+            }
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString& actionName) const override {
+        if (actionName == pressAction())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+};
+
+} // namespace
+
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    // Made before anything asks for the label's accessible interface.
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+            if (auto* label = qobject_cast<ClickableLabel*>(object))
+                return new LinkAccessible(label);
+            return nullptr;
+        });
+        return true;
+    }();
+    Q_UNUSED(installed);
     setCursor(Qt::PointingHandCursor);
-    // Reached with Tab; a mouse click opens the link and leaves the focus
-    // where it was.
+    // Reached with Tab; a mouse click leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
-    MarkAsLink(*this);
 }
 
 ClickableLabel* MakeLink(QWidget* parent, const QString& objectName, const QString& text,
@@ -27,39 +90,29 @@ ClickableLabel* MakeLink(QWidget* parent, const QString& objectName, const QStri
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mousePressEvent(event);
+    m_pressed = true;
+    event->accept();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const bool wasPressed = m_pressed;
-        m_pressed = false;
-        event->accept();
-        if (wasPressed && rect().contains(event->position().toPoint()))
-            emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mouseReleaseEvent(event);
+    const bool wasPressed = std::exchange(m_pressed, false);
+    event->accept();
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            event->accept();
-            emit clicked();
-            return;
-        }
-        break;
-    default:
-        break;
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        (modifiers == Qt::NoModifier || modifiers == Qt::KeypadModifier)) {
+        event->accept();
+        emit clicked();
+        return;
     }
     QLabel::keyPressEvent(event);
 }

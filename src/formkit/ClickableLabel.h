@@ -5,10 +5,9 @@
 namespace aurivane {
 
 // A label that acts as a link: a left click (press and release over it)
-// emits clicked() and leaves the keyboard focus where it was. Tab brings
-// the focus to it (its form's focus ring marks it then), and Enter, Return
-// or Space activate it like a click. Screen readers announce it as a link that can
-// be pressed.
+// emits clicked() and leaves the keyboard focus where it was. Tab brings the
+// focus to it, and Enter, Return or Space activate it like a click. Screen
+// readers announce it as a link that can be pressed.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "FocusRing.h"
 
 #include "FormLook.h"
-#include "platform/Steps.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,9 +13,9 @@ namespace aurivane {
 
 namespace {
 
-// The ring is drawn on a transparent layer above everything else of the
-// window, so that it may lie outside the control and over its neighbours'
-// margins. Being a focus frame, assistive technology does not list it.
+// Drawn on a transparent layer above the rest of the window, so that it may
+// lie outside the control, over its neighbours' margins. Being a focus frame,
+// assistive technology does not list it.
 class FocusRing final : public QFocusFrame {
 public:
     // Each band, in layout pixels.
@@ -27,25 +26,18 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         window.installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this] { RunStep([this] { follow(); }); });
+        connect(qApp, &QApplication::focusChanged, this, [this] { Follow(); });
         hide();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            if (watched == &m_window || watched == m_target)
-                RunStep([this] { follow(); });
-            break;
-        default:
-            break;
-        }
+        const QEvent::Type type = event->type();
+        if ((watched == &m_window || watched == m_target) &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+             type == QEvent::Hide || type == QEvent::WindowActivate ||
+             type == QEvent::WindowDeactivate))
+            Follow();
         return false;
     }
 
@@ -59,7 +51,7 @@ protected:
     }
 
 private:
-    void follow() {
+    void Follow() {
         QWidget* focused = m_window.focusWidget();
         if (focused == this || (focused != nullptr && !m_window.isAncestorOf(focused)))
             focused = nullptr;
@@ -74,16 +66,15 @@ private:
             hide();
             return;
         }
-        // The band outside stands out from what the control lies on: light
-        // on a dark form, dark on a light one. The other band, inside it,
-        // stands out from the control's own edge where the two differ.
+        // The outer band stands out from what the control lies on, light on a
+        // dark form and dark on a light one; the inner one from the control.
         QWidget* ground = m_target->parentWidget();
         while (ground != &m_window && !ground->autoFillBackground())
             ground = ground->parentWidget();
         m_outside = ground->palette().color(QPalette::Window).lightness() < 128 ? FormLook::White
                                                                                 : FormLook::Black;
         const QRect around(m_target->mapTo(&m_window, QPoint(0, 0)), m_target->size());
-        // Inside the window, so that a control at its edge keeps all four
+        // Kept inside the window, so that a control at its edge keeps all four
         // sides of its ring.
         setGeometry(around.adjusted(-2 * Band, -2 * Band, 2 * Band, 2 * Band) & m_window.rect());
         raise();
@@ -96,24 +87,22 @@ private:
     QColor m_outside = FormLook::White;
 };
 
-// Gives each window its ring the first time it shows: the forms, and
-// dialogs of Qt's own such as the message boxes. Menus, drop-down lists and
-// tooltips are no windows of that kind and get none.
+// Gives each window its ring the first time it shows: the forms and Qt's own
+// dialogs such as the message boxes, but no menu, drop-down list or tooltip.
 class RingForEveryWindow final : public QObject {
 public:
     RingForEveryWindow() : QObject(qApp) { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
-            RunStep([watched] {
-                auto* window = static_cast<QWidget*>(watched);
-                const Qt::WindowType type = window->windowType();
-                if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
-                    window->findChild<QFocusFrame*>(QStringLiteral("focusRing"),
-                                                    Qt::FindDirectChildrenOnly) == nullptr)
-                    new FocusRing(*window);
-            });
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        const Qt::WindowType type = window->windowType();
+        if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
+            window->findChild<QFocusFrame*>(QStringLiteral("focusRing"),
+                                            Qt::FindDirectChildrenOnly) == nullptr)
+            new FocusRing(*window);
         return false;
     }
 };

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QWidget>
 #include <QtMath>
@@ -43,8 +44,7 @@ QFont Verdana(double points, bool bold, bool underline) {
 
 namespace {
 
-// Steps the label's font down in quarter points, to 6 points at the least,
-// while `tooBig` says the text in that font does not fit.
+// Down in quarter points, to 6 points at the least.
 template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
     QFont font = label.font();
     constexpr double SmallestPoints = 6.0;
@@ -53,8 +53,7 @@ template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
     label.setFont(font);
 }
 
-// One of the base style's icons, asked of the style the first time it is
-// drawn or measured.
+// One of the base style's icons, asked of it when first drawn or measured.
 class DeferredStandardIcon : public QIconEngine {
 public:
     DeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which)
@@ -62,12 +61,12 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         // `size` is in device pixels already.
-        return icon().pixmap(size, 1.0, mode, state);
+        return Icon().pixmap(size, 1.0, mode, state);
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -75,7 +74,7 @@ public:
     }
 
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return icon().availableSizes(mode, state);
+        return Icon().availableSizes(mode, state);
     }
 
     bool isNull() override { return false; }
@@ -83,17 +82,14 @@ public:
     QIconEngine* clone() const override { return new DeferredStandardIcon(*this); }
 
 private:
-    const QIcon& icon() {
-        if (!m_loaded && !m_style.isNull()) {
-            m_loaded = true;
+    const QIcon& Icon() {
+        if (m_icon.isNull() && !m_style.isNull())
             m_icon = m_style->standardIcon(m_which);
-        }
         return m_icon;
     }
 
     QPointer<QStyle> m_style;
     QStyle::StandardPixmap m_which;
-    bool m_loaded = false;
     QIcon m_icon;
 };
 
@@ -103,10 +99,9 @@ public:
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget) const override {
-        // Every menu bar makes the arrow it shows when its entries do not
-        // fit, and the fixed-size windows never show it. Reading its
-        // pictures at once would ask every image plugin whether it reads
-        // them, which loads them all.
+        // Every menu bar makes the arrow it shows when its entries do not fit,
+        // which the fixed-size windows never need; reading its pictures would
+        // load every image plugin.
         if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
             return QIcon(new DeferredStandardIcon(baseStyle(), which));
         return QProxyStyle::standardIcon(which, option, widget);
@@ -152,25 +147,22 @@ QPalette FixedLightPalette() {
     const QColor grey(160, 160, 160);
     const QColor greyText(109, 109, 109);
     QPalette palette(Black, face, White, grey, grey, Black, White, White, White);
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Midlight, QColor(227, 227, 227));
-        palette.setColor(group, QPalette::Shadow, QColor(105, 105, 105));
-        palette.setColor(group, QPalette::AlternateBase, face);
-        palette.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
-        palette.setColor(group, QPalette::HighlightedText, White);
-        palette.setColor(group, QPalette::Link, QColor(0, 102, 204));
-        palette.setColor(group, QPalette::LinkVisited, QColor(128, 0, 128));
-        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
-        palette.setColor(group, QPalette::ToolTipText, Black);
-        palette.setColor(group, QPalette::PlaceholderText, greyText);
-    }
+    // In every group; a disabled control's text and selection are then greyed.
+    palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
+    palette.setColor(QPalette::AlternateBase, face);
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, White);
+    palette.setColor(QPalette::Link, QColor(0, 102, 204));
+    palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Black);
+    palette.setColor(QPalette::PlaceholderText, greyText);
     for (const QPalette::ColorRole role :
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
         palette.setColor(QPalette::Disabled, role, greyText);
     palette.setColor(QPalette::Disabled, QPalette::Highlight, grey);
-    // Every role counts as set, so that none of them is taken from the
-    // desktop's palette.
+    // Every role counts as set, so that none is taken from the desktop's.
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         const auto g = static_cast<QPalette::ColorGroup>(group);
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -188,8 +180,8 @@ void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& 
     const QTransform toLogical = toDevice.inverted(&invertible);
     if (!invertible || area.isEmpty())
         return;
-    // The whole device pixels inside the area; a hundredth of a pixel of
-    // slack keeps rounding errors from losing one.
+    // The whole device pixels inside the area; the slack keeps rounding
+    // errors from losing one.
     const QRectF device = toDevice.mapRect(area);
     constexpr qreal Slack = 0.01;
     const int left = qCeil(device.left() - Slack);
@@ -214,38 +206,28 @@ void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& 
     painter.restore();
 }
 
-void SetTextColour(QWidget& widget, const QColor& colour) {
+void SetColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor& colour, std::initializer_list<QPalette::ColorGroup> groups) {
     QPalette palette = widget.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, colour);
-        palette.setColor(group, QPalette::Text, colour);
-        palette.setColor(group, QPalette::ButtonText, colour);
+    for (const QPalette::ColorGroup group : groups) {
+        for (const QPalette::ColorRole role : roles)
+            palette.setColor(group, role, colour);
     }
     widget.setPalette(palette);
 }
 
+void SetTextColour(QWidget& widget, const QColor& colour) {
+    SetColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour);
+}
+
 void SetOpaqueBackground(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
+    SetColour(widget, {QPalette::Window}, colour, {QPalette::All});
     widget.setAutoFillBackground(true);
 }
 
 QString DisplayedCaption(const QString& storedCaption) {
-    QString shown;
-    shown.reserve(storedCaption.size());
-    for (qsizetype i = 0; i < storedCaption.size(); ++i) {
-        const QChar c = storedCaption.at(i);
-        if (c == u'&') {
-            if (i + 1 < storedCaption.size() && storedCaption.at(i + 1) == u'&') {
-                shown += u'&';
-                ++i;
-            }
-            continue;
-        }
-        shown += c;
-    }
-    return shown;
+    return QString(storedCaption)
+        .replace(QRegularExpression(QStringLiteral("&(.?)")), QStringLiteral("\\1"));
 }
 
 } // namespace aurivane::FormLook

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QRect>
 
+#include <initializer_list>
+
 class QLabel;
 class QPainter;
 class QStyle;
@@ -24,27 +26,22 @@ constexpr int Pixels(int twips) {
 QRect TwipsRect(int left, int top, int width, int height);
 QPoint TwipsPoint(int left, int top);
 
-// A face at `points`. Where Verdana or MS Sans Serif is not installed
-// (Debian) DejaVu Sans stands in, always the same face, so the layout
-// measures the same everywhere.
+// A face at `points`. Where Verdana or MS Sans Serif is missing (Debian)
+// DejaVu Sans stands in, so the layout measures the same everywhere.
 QFont Font(const QString& family, double points, bool bold = false, bool underline = false);
 QFont Verdana(double points, bool bold = false, bool underline = false);
 
-// Makes a one-line label's font smaller, in quarter points, until its text
-// fits its width, so that nothing of it is cut off.
+// Makes the label's font smaller until its one line fits its width, or every
+// wrapped line its box: faces differ from one system to the next.
 void ShrinkFontToFit(QLabel& label);
-// The same for a label that wraps its text at word boundaries: smaller until
-// every line fits inside the label's box. Faces differ from one system to
-// the next, and a text that fits in one may need a line more in another.
 void ShrinkWrappedFontToFit(QLabel& label);
 
 // A label for plain text, aligned to its top left, in `font` and `colour`.
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
                   const QColor& colour, const QString& text = {});
 
-// The style every window is drawn in: Fusion, on every system (the native
-// Windows styles ignore the colours of buttons and drop-down lists). Icons
-// that only a hidden control carries are read when first drawn.
+// Fusion, for every window on every system: the native Windows styles ignore
+// the colours of buttons and drop-down lists.
 QStyle* MakeStyle();
 
 // The colours the forms are painted in.
@@ -63,29 +60,28 @@ inline const QColor Navy{0, 0, 128};
 inline const QColor LinkBlue{0, 0, 192};
 inline const QColor Yellow{255, 255, 0};
 
-// A whole palette, every colour role of every group, in the classic light
-// colours: black text, white boxes, light grey button faces, a blue
-// selection. A form whose background is fixed takes it whole, so that
-// nothing drawn on it follows a desktop palette that may be dark: a text or
-// a check box's square taking the desktop's colour on a form that stays
-// white is what makes text vanish and an empty box look ticked.
+// Every role of every group in the classic light colours, for a white form:
+// a text or check box following a dark desktop palette would vanish there.
 QPalette FixedLightPalette();
 
-// Draws the outline of `area` (in the painter's logical coordinates) in
-// whole device pixels: all four edges on pixels that lie inside the area,
-// each as thick as `thickness` layout pixels rounded to device pixels, at
-// any device pixel ratio (1.25 and 1.5 put a layout pixel's edge inside a
-// device pixel).
+// The outline of `area`, each edge `thickness` layout pixels rounded to whole
+// device pixels inside the area, at any device pixel ratio (at 1.25 or 1.5 a
+// layout pixel's edge falls inside a device pixel).
 void DrawWholePixelOutline(QPainter& painter, const QRectF& area, const QColor& colour,
                            int thickness = 1);
 
-// Text colour of a widget without touching its background.
+// Gives the widget's `roles` the colour in `groups`: by default while its
+// window is active and while it is not, so that a disabled control is greyed.
+void SetColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor& colour,
+               std::initializer_list<QPalette::ColorGroup> groups = {QPalette::Active,
+                                                                     QPalette::Inactive});
+// The colour of the widget's text, whichever role its kind draws text in.
 void SetTextColour(QWidget& widget, const QColor& colour);
 // Paints the widget's own background in `colour` (an opaque control).
 void SetOpaqueBackground(QWidget& widget, const QColor& colour);
 
-// A caption as a label shows it: "&&" stands for one "&", a single "&" only
-// marks the access-key letter and is not shown.
+// A caption as a label shows it: "&&" is one "&", a single "&" is not shown.
 QString DisplayedCaption(const QString& storedCaption);
 
 } // namespace aurivane::FormLook

@@ -1,7 +1,5 @@
 #include "ListAccessibility.h"
 
-#include "platform/Steps.h"
-
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
@@ -11,10 +9,9 @@ namespace aurivane {
 
 namespace {
 
-// Screen readers say nothing when a closed list's value changes (Orca reads
-// neither the new name nor the new description of a list), but they read
-// an entry of it that takes the focus, as in the open list: the entry now
-// chosen is told as focused, within the list named like the box.
+// Orca says nothing when a closed list's value, name or description changes,
+// but reads an entry that takes the focus, as in the open list: so the entry
+// now chosen is told as focused, within the list named like the box.
 void TellChosenEntry(QComboBox& list) {
     if (!list.hasFocus() || list.view()->isVisible())
         return; // elsewhere, or open: the open list tells it itself
@@ -39,7 +36,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            RunStep([&] { static_cast<QComboBox*>(watched)->view()->setAccessibleName(m_name); });
+            static_cast<QComboBox*>(watched)->view()->setAccessibleName(m_name);
             watched->removeEventFilter(this);
         }
         return false;
@@ -55,11 +52,11 @@ void AnnounceListValue(QComboBox& list, const QString& name) {
     list.setAccessibleName(name);
     new ListNaming(list, name);
     list.setAccessibleDescription(name + QStringLiteral(", ") + list.currentText());
-    QObject::connect(
-        &list, &QComboBox::currentTextChanged, &list, [&list, name](const QString& value) {
-            RunStep([&] { list.setAccessibleDescription(name + QStringLiteral(", ") + value); });
-            RunStep([&] { TellChosenEntry(list); });
-        });
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list,
+                     [&list, name](const QString& value) {
+                         list.setAccessibleDescription(name + QStringLiteral(", ") + value);
+                         TellChosenEntry(list);
+                     });
 }
 
 } // namespace aurivane

@@ -10,7 +10,6 @@
 #include "shell/WebPageLauncher.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,11 +44,9 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     SetTextColour(*this, AboutText);
     setFixedSize(Pixels(7035), Pixels(3255));
 
-    const qreal ratio = devicePixelRatioF();
-
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(ChakraPictures::ApplicationIcon(ratio));
+    picIcon->setPixmap(ChakraPictures::ApplicationIcon(devicePixelRatioF()));
     picIcon->move(TwipsPoint(120, 87));
     picIcon->adjustSize();
     picIcon->setAccessibleName(QStringLiteral("Aurivane icon"));
@@ -95,14 +92,10 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(TwipsRect(5745, 2880, 1260, 345));
-    cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
-    {
-        // An ordinary button: the system's button text, not the box's pink.
-        QPalette palette = cmdOK->palette();
-        palette.setColor(QPalette::ButtonText, QApplication::palette().color(QPalette::ButtonText));
-        cmdOK->setPalette(palette);
-    }
+    // An ordinary button: the system's button text, not the box's pink.
+    SetColour(*cmdOK, {QPalette::ButtonText}, QApplication::palette().color(QPalette::ButtonText),
+              {QPalette::All});
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);
@@ -116,12 +109,8 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     CentreOnFirstShow(*this);
 }
 
-frmAbout::~frmAbout() = default;
-
 void frmAbout::cmdOK_Click() {
-    RunStep([this] { m_forms.unload(this); });
-    // Whatever happened above, OK closes the box.
-    QDialog::done(QDialog::Accepted);
+    done(QDialog::Accepted);
 }
 
 void frmAbout::lblHomePage_Click() {
@@ -133,8 +122,8 @@ void frmAbout::lblCoBrand_Click() {
 }
 
 void frmAbout::done(int result) {
-    // Esc and the title bar's close button end here too: unload, then close.
-    RunStep([this] { m_forms.unload(this); });
+    // OK, Esc and the title bar's close button all end here.
+    m_forms.unload(this);
     QDialog::done(result);
 }
 

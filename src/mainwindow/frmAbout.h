@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <array>
-
 class QLabel;
 class QPushButton;
 
@@ -13,14 +11,12 @@ class ClickableLabel;
 class Forms;
 class Platform;
 
-// The about box: icon, title, what the program does, the offer of a fully
-// branded copy and two links to Quillmoor. Every opening creates it afresh;
-// it keeps no state.
+// The about box: what the program does, the offer of a fully branded copy
+// and two links to Quillmoor. Made afresh for every opening.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
     frmAbout(Platform& platform, Forms& forms, QWidget* parent = nullptr);
-    ~frmAbout() override;
 
     QLabel* picIcon = nullptr;
     QLabel* Label2 = nullptr;

@@ -15,12 +15,9 @@
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QFocusFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,27 +34,20 @@ using namespace FormLook;
 
 namespace {
 
-// Client area below the menu bar, 9900 x 6675 twips.
-constexpr int ClientWidthTwips = 9900;
-constexpr int ClientHeightTwips = 6675;
-
-// Shape1: a gold outline drawn on the page, below every control on it. It
-// is decoration, with nothing to say: as a focus frame (one that follows no
-// control) it is left out of what assistive technology lists.
+// Shape1: a gold outline on the page, below every control on it. As a focus
+// frame that follows no control, it is left out of what assistive technology
+// lists: it is decoration, with nothing to say.
 class OutlineShape : public QFocusFrame {
 public:
-    OutlineShape(const QColor& colour, QWidget* parent) : QFocusFrame(parent), m_colour(colour) {
+    explicit OutlineShape(QWidget* parent) : QFocusFrame(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        DrawWholePixelOutline(painter, QRectF(rect()), m_colour);
+        DrawWholePixelOutline(painter, QRectF(rect()), Gold);
     }
-
-private:
-    QColor m_colour;
 };
 
 // A label sized to its one line of text.
@@ -69,26 +59,16 @@ QLabel* MakeCaption(QWidget* parent, const QString& objectName, const QString& t
     return label;
 }
 
-void SetListColours(QWidget& list) {
-    QPalette palette = list.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Base, DarkRedBrown);
-        palette.setColor(group, QPalette::Button, DarkRedBrown);
-        palette.setColor(group, QPalette::Window, DarkRedBrown);
-        palette.setColor(group, QPalette::Text, Green);
-        palette.setColor(group, QPalette::ButtonText, Green);
-        palette.setColor(group, QPalette::WindowText, Green);
-    }
-    list.setPalette(palette);
-}
-
-void SetButtonFace(QPushButton& button) {
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::Button, LightBlue);
-    palette.setColor(QPalette::ButtonText, Black);
-    button.setPalette(palette);
-    button.setAutoDefault(false);
-    button.setDefault(false);
+// The wizard's two buttons (no default one: a main window has none).
+QPushButton* MakeButton(QWidget* page, const QString& objectName, const QString& text,
+                        const QFont& font, const QRect& geometry) {
+    auto* button = new QPushButton(text, page);
+    button->setObjectName(objectName);
+    button->setFont(font);
+    SetColour(*button, {QPalette::Button}, LightBlue, {QPalette::All});
+    SetColour(*button, {QPalette::ButtonText}, Black, {QPalette::All});
+    button->setGeometry(geometry);
+    return button;
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const QString& caption,
@@ -117,12 +97,10 @@ ClickableLabel* MakePromotion(QWidget* frame, const QString& objectName, const Q
     return label;
 }
 
-// Where the value labels of the reading page sit: the caption beside each,
-// and a fixed box for the values that wrap (zero size: one line, sized to
-// the text). Indexed like lblResult; the rows run down the page in the order
-// of ReadingOrder.
+// The reading page's values, indexed like lblResult, with their captions; a
+// value of zero size is one line, sized to its text.
 struct ResultRow {
-    int captionIndex;
+    std::size_t captionIndex;
     const char16_t* caption;
     int captionLeft, captionTop;
     int valueLeft, valueTop;
@@ -146,14 +124,12 @@ constexpr std::array<ResultRow, 11> ResultRows{{
 // The value labels from the top of the page to its foot.
 constexpr std::array<std::size_t, 11> ReadingOrder{0, 1, 2, 3, 8, 9, 10, 4, 5, 6, 7};
 
-// What a value is called when it is read out on its own: its caption, then
-// the value ("Sun Sign: Capricorn").
+// A value as read out on its own: "Sun Sign: Capricorn".
 QString Spoken(std::size_t row, const QString& value) {
     return QString::fromUtf16(ResultRows.at(row).caption) + QStringLiteral(": ") + value;
 }
 
-// Left edges of the decoration pictures on page 1, Crown to Root; their
-// lower edges all lie on one line.
+// Left edges of page 1's pictures, Crown to Root, which stand on one line.
 constexpr std::array<int, 7> DecorationLefts{1170, 2250, 3330, 4410, 5490, 6690, 8130};
 constexpr int DecorationBottom = 5250;
 
@@ -172,7 +148,7 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     client->setFont(Verdana(8.25));
     SetOpaqueBackground(*client, DarkRedBrown);
     SetTextColour(*client, Gold);
-    client->setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    client->setFixedSize(Pixels(9900), Pixels(6675)); // below the menu bar
     setCentralWidget(client);
 
     BuildMenus();
@@ -191,46 +167,39 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     txtName->setFocus();
 }
 
-frmMain::~frmMain() = default;
-
 void frmMain::BuildMenus() {
+    // Names an entry and hands its choice to the entry's click handler.
+    const auto entry = [this](QAction* action, const char* name,
+                              void (frmMain::*click)() = nullptr) {
+        action->setObjectName(QString::fromLatin1(name));
+        if (click != nullptr)
+            connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
+        return action;
+    };
     QMenuBar* bar = menuBar();
-
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-
+    mnuExit =
+        entry(mnuFile->addAction(QStringLiteral("E&xit")), "mnuExit", &frmMain::mnuExit_Click);
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    mnuSep1 = mnuHelp->addSeparator();
-    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    mnuSep2 = mnuHelp->addSeparator();
-    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-
+    mnuOnline = entry(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline",
+                      &frmMain::mnuOnline_Click);
+    mnuVisit = entry(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit",
+                     &frmMain::mnuVisit_Click);
+    mnuSep1 = entry(mnuHelp->addSeparator(), "mnuSep1");
+    mnuUpdate = entry(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate",
+                      &frmMain::mnuUpdate_Click);
+    mnuSep2 = entry(mnuHelp->addSeparator(), "mnuSep2");
+    mnuAbout = entry(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout",
+                     &frmMain::mnuAbout_Click);
     // Two commands on the menu bar itself, without a menu.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuDonate =
+        entry(bar->addAction(QStringLiteral("&Donate")), "mnuDonate", &frmMain::mnuDonate_Click);
+    mnuMakeMoney = entry(bar->addAction(QStringLiteral("Make Money &Online")), "mnuMakeMoney",
+                         &frmMain::mnuMakeMoney_Click);
     // Switched off for good; nothing switches it on.
     mnuMakeMoney->setEnabled(false);
-
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-    connect(mnuDonate, &QAction::triggered, this, [this] { mnuDonate_Click(); });
-    connect(mnuMakeMoney, &QAction::triggered, this, [this] { mnuMakeMoney_Click(); });
 }
 
 void frmMain::BuildBanner(QWidget& client) {
@@ -295,14 +264,8 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
     // The name has no length limit (a line box keeps 32767 characters unless told).
     txtName->setMaxLength(std::numeric_limits<int>::max());
     txtName->setFont(Verdana(8.25));
-    {
-        QPalette palette = txtName->palette();
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            palette.setColor(group, QPalette::Base, NameBoxBackground);
-            palette.setColor(group, QPalette::Text, Green);
-        }
-        txtName->setPalette(palette);
-    }
+    SetColour(*txtName, {QPalette::Base}, NameBoxBackground);
+    SetColour(*txtName, {QPalette::Text}, Green);
     txtName->setGeometry(TwipsRect(4129, 2160, 3255, 350));
     txtName->setAccessibleName(QStringLiteral("Name"));
     lblLabel[0]->setBuddy(txtName);
@@ -313,7 +276,8 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
         list->setObjectName(name);
         list->setEditable(false);
         list->setFont(Verdana(8.25));
-        SetListColours(*list);
+        SetColour(*list, {QPalette::Base, QPalette::Button, QPalette::Window}, DarkRedBrown);
+        SetColour(*list, {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}, Green);
         list->setGeometry(geometry);
         AnnounceListValue(*list, accessibleName);
         return list;
@@ -326,11 +290,9 @@ void frmMain::BuildPersonalDetailsPage(QWidget& client) {
                        TwipsRect(6289, 2760, 1095, 315));
     lblLabel[1]->setBuddy(cboMonth);
 
-    cmdNext = new QPushButton(QStringLiteral("&Get My Aurivane Reading"), page);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setFont(Verdana(8.25, true));
-    SetButtonFace(*cmdNext);
-    cmdNext->setGeometry(TwipsRect(2970, 3600, 3960, 400));
+    cmdNext =
+        MakeButton(page, QStringLiteral("cmdNext"), QStringLiteral("&Get My Aurivane Reading"),
+                   Verdana(8.25, true), TwipsRect(2970, 3600, 3960, 400));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
 
     const qreal ratio = devicePixelRatioF();
@@ -350,13 +312,12 @@ void frmMain::BuildReadingPage(QWidget& client) {
         MakeFrame(&client, QStringLiteral("fraStep(1)"), QStringLiteral("Astro Chakra Details"),
                   TwipsRect(50, 480, 9800, 5500));
     fraStep[1] = page;
-    // The page itself is the first stop of its Tab order: the reading lands
-    // there, and a screen reader reads its description, the heart of the
-    // reading, as soon as it appears.
+    // The first stop of its Tab order: the reading lands there, and a screen
+    // reader reads its description, the heart of the reading, at once.
     page->setFocusPolicy(Qt::TabFocus);
 
     // Made first, so that every control of the page lies on top of it.
-    Shape1 = new OutlineShape(Gold, page);
+    Shape1 = new OutlineShape(page);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(TwipsRect(120, 1200, 9555, 4215));
 
@@ -367,8 +328,7 @@ void frmMain::BuildReadingPage(QWidget& client) {
 
     for (std::size_t i = 0; i < ResultRows.size(); ++i) {
         const ResultRow& row = ResultRows.at(i);
-        const auto captionIndex = static_cast<std::size_t>(row.captionIndex);
-        lblLabel.at(captionIndex) =
+        lblLabel.at(row.captionIndex) =
             MakeCaption(page, QStringLiteral("lblLabel(%1)").arg(row.captionIndex),
                         QString::fromUtf16(row.caption), row.captionLeft, row.captionTop);
 
@@ -390,19 +350,15 @@ void frmMain::BuildReadingPage(QWidget& client) {
         lblResult.at(i) = value;
     }
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), page);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setFont(Verdana(8.25));
-    SetButtonFace(*cmdBack);
-    cmdBack->setGeometry(TwipsRect(8480, 500, 1000, 400));
+    cmdBack = MakeButton(page, QStringLiteral("cmdBack"), QStringLiteral("&Back"), Verdana(8.25),
+                         TwipsRect(8480, 500, 1000, 400));
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
 }
 
 void frmMain::BuildTabOrder() {
-    // Page 1 in its own order, then what follows it on screen: page 2 (only
-    // one page shows at a time) from the page itself through its values
-    // down the page to Back, then the promotion below the panel (whichever
-    // is shown), and from the banner at the top back into the page.
+    // Page 1, then page 2 (one shows at a time) from the page itself down its
+    // values to Back, the promotion below, and from the banner at the top
+    // back into the page.
     std::vector<QWidget*> order{txtName, cboMonth, cboDate, cboYear, cmdNext, fraStep[1]};
     for (const std::size_t row : ReadingOrder)
         order.push_back(lblResult.at(row));
@@ -412,10 +368,9 @@ void frmMain::BuildTabOrder() {
 }
 
 void frmMain::ShowPage(std::size_t page, QWidget* focus) {
-    // The page in front is the only one shown, so that what lies on the
-    // other is neither reached with Tab nor announced as showing. The
-    // focus moves before the page it was on goes, or Qt would pass it on
-    // to the next control of the order first.
+    // Only the page in front shows, so that nothing on the other is reached
+    // with Tab or announced. The focus moves before its page goes, or Qt
+    // would pass it on to the next control of the order first.
     QGroupBox* front = fraStep.at(page);
     QGroupBox* covered = fraStep.at(1 - page);
     front->raise();
@@ -425,32 +380,22 @@ void frmMain::ShowPage(std::size_t page, QWidget* focus) {
     covered->hide();
 }
 
-// --- reading wizard ----------------------------------------------------------
-
 void frmMain::Form_Load() {
-    RunStep([this] {
-        cboMonth->clear();
-        cboMonth->addItems(MonthNames());
-        // Each list filled at once: item by item, every item would be
-        // announced to the list's view and its accessibility on its own.
-        const auto numbers = [](int first, int last) {
-            QStringList list;
-            list.reserve(last - first + 1);
-            for (int n = first; n <= last; ++n)
-                list.append(QString::number(n));
-            return list;
-        };
-        cboDate->clear();
-        cboDate->addItems(numbers(1, 31));
-        cboYear->clear();
-        cboYear->addItems(numbers(1900, 2050));
-    });
-    RunStep([this] {
-        cboMonth->setCurrentIndex(0);
-        cboDate->setCurrentIndex(0);
-        cboYear->setCurrentIndex(0);
-    });
-    RunStep([this] { ShowPage(0, nullptr); });
+    cboMonth->clear();
+    cboMonth->addItems(MonthNames());
+    // Each list filled at once: item by item, each would be announced.
+    const auto numbers = [](int first, int last) {
+        QStringList list;
+        list.reserve(last - first + 1);
+        for (int n = first; n <= last; ++n)
+            list.append(QString::number(n));
+        return list;
+    };
+    cboDate->clear();
+    cboDate->addItems(numbers(1, 31));
+    cboYear->clear();
+    cboYear->addItems(numbers(1900, 2050));
+    ShowPage(0, nullptr);
 }
 
 void frmMain::cmdNext_Click() {
@@ -458,26 +403,20 @@ void frmMain::cmdNext_Click() {
     RunStep([this, &valid] { valid = ValidatePersonalDetails(); });
     if (!valid)
         return;
-    RunStep([this] {
-        MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
-                    m_reading);
-    });
-    RunStep([this] { ShowReading(m_reading); });
+    MakeReading(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(), m_reading);
+    ShowReading(m_reading);
     // The focus goes with the reading: the button it was on is gone.
-    RunStep([this] { ShowPage(1, fraStep[1]); });
+    ShowPage(1, fraStep[1]);
 }
 
 void frmMain::cmdBack_Click() {
-    // Page 1 and the focus in the name box first, then the box cleared: a
-    // screen reader takes a focus that follows a change of the box's text
-    // for a repeat and says nothing.
-    RunStep([this] { ShowPage(0, txtName); });
-    RunStep([this] { txtName->clear(); });
-    RunStep([this] {
-        cboMonth->setCurrentIndex(0);
-        cboDate->setCurrentIndex(0);
-        cboYear->setCurrentIndex(0);
-    });
+    // The box cleared after it took the focus: a screen reader takes a focus
+    // that follows a change of the box's text for a repeat and says nothing.
+    ShowPage(0, txtName);
+    txtName->clear();
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
 }
 
 bool frmMain::ValidatePersonalDetails() {
@@ -488,8 +427,7 @@ bool frmMain::ValidatePersonalDetails() {
         return false;
     }
 
-    // Month and day by their place in the lists: position p is month p + 1
-    // and day p + 1.
+    // Position p of the month and day lists is month p + 1 and day p + 1.
     const std::optional<QString> message = CheckBirthDate(
         cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1, cboYear->currentText().toInt());
     if (message) {
@@ -501,47 +439,31 @@ bool frmMain::ValidatePersonalDetails() {
 
 void frmMain::ShowReading(const ChakraReading& reading) {
     const ChakraEntry& e = ChakraCatalogue::Entry(reading.ChakraIndex);
+    const QString nameLine = e.Name + QStringLiteral(" - ") + e.SanskritName;
     const std::array<QString, 11> values{
-        reading.SunSign,
-        reading.RulingPlanet,
-        e.Name + QStringLiteral(" - ") + e.SanskritName,
-        e.Description,
-        e.Symbol,
-        e.SanskritWithMeaning,
-        e.Keyword,
-        e.Color,
-        e.OpenText,
-        e.OverActiveText,
-        e.UnderActiveText,
-    };
+        reading.SunSign, reading.RulingPlanet,  nameLine,         e.Description,
+        e.Symbol,        e.SanskritWithMeaning, e.Keyword,        e.Color,
+        e.OpenText,      e.OverActiveText,      e.UnderActiveText};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        RunStep([this, &values, i] {
-            QLabel* value = lblResult.at(i);
-            value->setText(values.at(i));
-            if (value->wordWrap()) {
-                value->setFont(Verdana(8.25));
-                ShrinkWrappedFontToFit(*value);
-            } else {
-                value->adjustSize();
-            }
-            value->setAccessibleName(Spoken(i, values.at(i)));
-        });
+        QLabel* value = lblResult.at(i);
+        value->setText(values.at(i));
+        if (value->wordWrap()) {
+            value->setFont(Verdana(8.25));
+            ShrinkWrappedFontToFit(*value);
+        } else {
+            value->adjustSize();
+        }
+        value->setAccessibleName(Spoken(i, values.at(i)));
     }
     // The heart of the reading, read out when the page appears: the sign,
     // its ruling planet and the chakra.
-    RunStep([this, &values] {
-        fraStep[1]->setAccessibleDescription(Spoken(0, values.at(0)) + QStringLiteral(". ") +
-                                             Spoken(1, values.at(1)) + QStringLiteral(". ") +
-                                             Spoken(2, values.at(2)) + QStringLiteral("."));
-    });
-    RunStep([this, &reading, &e] {
-        picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
-        picChakra->adjustSize();
-        picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
-    });
+    fraStep[1]->setAccessibleDescription(Spoken(0, values.at(0)) + QStringLiteral(". ") +
+                                         Spoken(1, values.at(1)) + QStringLiteral(". ") +
+                                         Spoken(2, values.at(2)) + QStringLiteral("."));
+    picChakra->setPixmap(ChakraPictures::Picture(reading.ChakraIndex, devicePixelRatioF()));
+    picChakra->adjustSize();
+    picChakra->setAccessibleName(e.Name + QStringLiteral(" picture"));
 }
-
-// --- menus and links ---------------------------------------------------------
 
 void frmMain::OpenPage(WebPageKey key) {
     RunStep([this, key] { modHelp::OpenWebPage(m_platform, key); });
@@ -567,7 +489,7 @@ void frmMain::lblCobrand_Click() {
 }
 
 void frmMain::mnuExit_Click() {
-    RunStep([this] { m_forms.unload(this); });
+    m_forms.unload(this); // passes over a failing unload handler
 }
 
 void frmMain::mnuOnline_Click() {
@@ -583,10 +505,8 @@ void frmMain::mnuUpdate_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    RunStep([this] {
-        frmAbout about(m_platform, m_forms, this);
-        about.exec();
-    });
+    frmAbout about(m_platform, m_forms, this);
+    about.exec();
 }
 
 void frmMain::mnuDonate_Click() {
@@ -597,21 +517,14 @@ void frmMain::mnuMakeMoney_Click() {
     OpenPage(WebPageKey::FullyBranded);
 }
 
-// --- closing -----------------------------------------------------------------
-
 void frmMain::Form_Unload() {
     // Off the screen before the support screen comes: window managers that
     // number windows of equal titles (KWin) would call it "<2>" otherwise.
-    RunStep([this] { hide(); });
-    RunStep([this] {
-        if (m_host != nullptr)
-            m_host->ShowSupportScreen();
-    });
-    RunStep([this] {
-        if (m_host != nullptr)
-            m_host->HideStartupForm();
-    });
-    // The collection of forms then hides this window and deletes it.
+    hide();
+    if (m_host == nullptr)
+        return;
+    RunStep([this] { m_host->ShowSupportScreen(); });
+    RunStep([this] { m_host->HideStartupForm(); });
 }
 
 } // namespace aurivane

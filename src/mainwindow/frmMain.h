@@ -30,14 +30,12 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // The two promotional labels lie on the same spot; the one in front is
     // the one the user sees. The start-up form brings one of them forward.
     QLabel* lblFullBrand = nullptr;
     QLabel* lblCobrand = nullptr;
 
-    // --- controls ----------------------------------------------------------
     ClickableLabel* Label14 = nullptr;
     QGroupBox* fraFullBrand = nullptr;
     std::array<QGroupBox*, 2> fraStep{};
@@ -68,17 +66,14 @@ public:
     // The one reading this window holds.
     const ChakraReading& Reading() const { return m_reading; }
 
-    // --- reading wizard --------------------------------------------------
     void Form_Load();
     void cmdNext_Click();
     void cmdBack_Click();
     bool ValidatePersonalDetails();
     void ShowReading(const ChakraReading& reading);
 
-    // --- menus and links -------------------------------------------------
-    // Brings `promotion`, one of the two promotions stacked in fraFullBrand,
-    // to the front; the other is hidden, out of reach of Tab, the mouse and
-    // screen readers alike.
+    // Brings one of the two promotions stacked in fraFullBrand to the front;
+    // the other is hidden, out of reach of Tab, the mouse and screen readers.
     void BringPromotionToFront(QLabel* promotion);
     void Label14_Click();
     void lblFullBrand_Click();
@@ -91,7 +86,6 @@ public:
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
 
-    // --- closing ---------------------------------------------------------
     void Form_Unload();
 
 private:
@@ -100,9 +94,7 @@ private:
     void BuildPersonalDetailsPage(QWidget& client);
     void BuildReadingPage(QWidget& client);
     void BuildTabOrder();
-    // Shows page `page` (0 or 1) in front, alone, with the focus on `focus`.
     void ShowPage(std::size_t page, QWidget* focus);
-    // Opens a page of the maker's site, as every link and most menu entries do.
     void OpenPage(WebPageKey key);
 
     Platform& m_platform;

@@ -1,6 +1,7 @@
 #include "ReferAFriendPanel.h"
 
 #include "formkit/FormLook.h"
+#include "modTellAFriend.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 
@@ -14,16 +15,7 @@
 
 namespace aurivane {
 
-namespace {
-
-// Moving the focus to another window, or to a menu, is not the user
-// leaving the box.
-bool withinTheForm(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason &&
-           event->reason() != Qt::PopupFocusReason;
-}
-
-} // namespace
+using modTellAFriend::TrimSpaces;
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -49,51 +41,46 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     // button use Verdana.
     const QFont formFont = font();
     setFont(FormLook::Verdana(9.75, true));
-    setAutoFillBackground(true);
-    QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, FormLook::Navy);
-    framePalette.setColor(QPalette::WindowText, FormLook::White);
-    setPalette(framePalette);
-    // The boxes and the button below drop the frame's blue again
-    // (setPalette(QPalette())) and take the form's colours as a whole.
+    FormLook::SetOpaqueBackground(*this, FormLook::Navy);
+    FormLook::SetColour(*this, {QPalette::WindowText}, FormLook::White, {QPalette::All});
 
-    const auto makeLine = [&](const char* name, const QString& text, QRect where) {
-        auto* box = new QLineEdit(text, this);
+    const auto makeLine = [this](const char* name, QRect where) {
+        auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         // Whatever the user pastes goes to the site whole.
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setFont(formFont);
-        box->setPalette(QPalette());
         box->setGeometry(where);
-        box->setCursorPosition(0);
-        box->installEventFilter(this);
-        // The box shows what it asks for only while it is empty; the name
-        // keeps saying it.
-        box->setAccessibleName(text);
         return box;
     };
-    txtName = makeLine("txtName", modTellAFriend::SenderNamePlaceholder(),
-                       FormLook::TwipsRect(85, 360, 3375, 285));
-    txtEmail = makeLine("txtEmail", modTellAFriend::SenderEmailPlaceholder(),
-                        FormLook::TwipsRect(3600, 360, 3375, 285));
-    txtFriendName = makeLine("txtFriendName", modTellAFriend::FriendNamePlaceholder(),
-                             FormLook::TwipsRect(85, 720, 3375, 285));
-    txtFriendEmail = makeLine("txtFriendEmail", modTellAFriend::FriendEmailPlaceholder(),
-                              FormLook::TwipsRect(3600, 720, 3375, 285));
-
-    // The message box lies below the frame's visible part. Nobody can see
-    // it, so nobody can type into it: it is no stop of the focus order and
-    // not announced as showing. Its text still goes into the referral.
+    txtName = makeLine("txtName", FormLook::TwipsRect(85, 360, 3375, 285));
+    txtEmail = makeLine("txtEmail", FormLook::TwipsRect(3600, 360, 3375, 285));
+    txtFriendName = makeLine("txtFriendName", FormLook::TwipsRect(85, 720, 3375, 285));
+    txtFriendEmail = makeLine("txtFriendEmail", FormLook::TwipsRect(3600, 720, 3375, 285));
+    // The message box lies below the frame's visible part, where nobody can
+    // see it or type into it: no stop of the focus order, not announced as
+    // showing. Its text still goes into the referral.
     txtMessage = new MultiLineTextBox(this);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFocusPolicy(Qt::NoFocus);
     txtMessage->hide();
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setFont(formFont);
-    txtMessage->setPalette(QPalette());
     txtMessage->setGeometry(FormLook::TwipsRect(4800, 3600, 1815, 495));
-    txtMessage->setText(modTellAFriend::MessagePlaceholder() + QStringLiteral("\r\n"));
-    txtMessage->installEventFilter(this);
-    txtMessage->setAccessibleName(modTellAFriend::MessagePlaceholder());
+
+    m_boxes = {txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail};
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        QWidget* box = m_boxes.at(i);
+        const QString placeholder = modTellAFriend::Entries.at(i).Placeholder.toString();
+        box->setFont(formFont);
+        // The form's colours, not the frame's blue.
+        box->setPalette(QPalette());
+        // A box shows what it asks for only while it is empty; its name keeps
+        // saying it.
+        box->setProperty("text",
+                         box == txtMessage ? placeholder + QStringLiteral("\r\n") : placeholder);
+        box->setAccessibleName(placeholder);
+        box->installEventFilter(this);
+    }
+    for (QLineEdit* line : {txtName, txtEmail, txtFriendName, txtFriendEmail})
+        line->setCursorPosition(0);
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -108,85 +95,44 @@ ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     setTabOrder(txtFriendEmail, txtFriendName);
 }
 
-ReferAFriendPanel::~ReferAFriendPanel() = default;
-
-QString ReferAFriendPanel::SpaceRefusedMessage() {
-    return QStringLiteral("Email Address Cannot Contain Space");
-}
-
 void ReferAFriendPanel::cmdSubmit_Click() {
-    using modTellAFriend::TrimSpaces;
+    QLineEdit* toCorrect = nullptr;
     RunStep([&] {
-        m_lastValues = {TrimSpaces(txtName->text()), TrimSpaces(txtEmail->text()),
-                        TrimSpaces(txtMessage->text()), TrimSpaces(txtFriendName->text()),
-                        TrimSpaces(txtFriendEmail->text())};
-        if (const std::optional<QString> message = modTellAFriend::CheckEmailAddresses(
-                m_lastValues.SenderEmail, m_lastValues.FriendEmail)) {
-            m_platform.showMessage(window(), *message, MessageIcon::Critical);
+        const modTellAFriend::ReferralValues values{
+            TrimSpaces(txtName->text()), TrimSpaces(txtEmail->text()),
+            TrimSpaces(txtMessage->text()), TrimSpaces(txtFriendName->text()),
+            TrimSpaces(txtFriendEmail->text())};
+        if (const auto refusal =
+                modTellAFriend::CheckEmailAddresses(values.SenderEmail, values.FriendEmail)) {
+            toCorrect = refusal->FriendsAddress ? txtFriendEmail : txtEmail;
+            m_platform.showMessage(window(), refusal->Message, MessageIcon::Critical);
             return;
         }
         if (std::optional<QString> address =
-                modTellAFriend::SubmitReferral(m_platform, window(), m_lastValues))
+                modTellAFriend::SubmitReferral(m_platform, window(), values))
             m_lastAddress = std::move(*address);
     });
-    // After a refusal the focus goes to the address the message was about,
-    // selected whole, so that what is typed next replaces it.
-    RunStep([&] {
-        if (QLineEdit* box = BoxToCorrect()) {
-            box->setFocus(Qt::TabFocusReason);
-            box->selectAll();
-        }
-    });
+    // The focus goes to the refused address, selected whole, so that what is
+    // typed next replaces it; not to a box still showing what it asks for,
+    // which would lose that on taking the focus.
+    if (toCorrect != nullptr && TrimSpaces(toCorrect->text()) != PlaceholderOf(toCorrect)) {
+        toCorrect->setFocus(Qt::TabFocusReason);
+        toCorrect->selectAll();
+    }
 }
 
-QLineEdit* ReferAFriendPanel::BoxToCorrect() const {
-    const modTellAFriend::ReferralValues& v = m_lastValues;
-    if (!modTellAFriend::CheckEmailAddresses(v.SenderEmail, v.FriendEmail))
-        return nullptr;
-    // The same address twice: the friend's is the one to change. Otherwise
-    // the first that lacks an "@" or a ".".
-    const bool senderProper = v.SenderEmail.contains(u'@') && v.SenderEmail.contains(u'.');
-    QLineEdit* box = senderProper || v.SenderEmail == v.FriendEmail ? txtFriendEmail : txtEmail;
-    // A box still showing what it asks for would lose that on taking the
-    // focus, and a refusal leaves every box as it is.
-    return modTellAFriend::TrimSpaces(box->text()) == placeholderOf(box) ? nullptr : box;
-}
-
-QString ReferAFriendPanel::textOf(const QObject* box) const {
-    if (box == txtMessage)
-        return txtMessage->text();
-    if (const auto* line = qobject_cast<const QLineEdit*>(box))
-        return line->text();
-    return {};
-}
-
-void ReferAFriendPanel::setTextOf(QObject* box, const QString& text) {
-    if (box == txtMessage)
-        txtMessage->setText(text);
-    else if (auto* line = qobject_cast<QLineEdit*>(box))
-        line->setText(text);
-}
-
-QString ReferAFriendPanel::placeholderOf(const QObject* box) const {
-    if (box == txtName)
-        return modTellAFriend::SenderNamePlaceholder();
-    if (box == txtEmail)
-        return modTellAFriend::SenderEmailPlaceholder();
-    if (box == txtFriendName)
-        return modTellAFriend::FriendNamePlaceholder();
-    if (box == txtFriendEmail)
-        return modTellAFriend::FriendEmailPlaceholder();
-    if (box == txtMessage)
-        return modTellAFriend::MessagePlaceholder();
+QString ReferAFriendPanel::PlaceholderOf(const QObject* box) const {
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        if (m_boxes.at(i) == box)
+            return modTellAFriend::Entries.at(i).Placeholder.toString();
+    }
     return {};
 }
 
 void ReferAFriendPanel::GotFocus(QObject* box) {
     // The placeholder goes once Qt has told assistive technology of the
-    // focus, which it does only after this event: a screen reader takes a
-    // focus that follows a change of the box's text for a repeat and says
-    // nothing. Whatever the user does to the box first (a key, a click,
-    // leaving it) takes it away at once.
+    // focus, after this event: a screen reader takes a focus that follows a
+    // change of the box's text for a repeat and says nothing.
     m_placeholderToClear = box;
     QTimer::singleShot(0, this, [this] { ClearPlaceholder(); });
 }
@@ -194,58 +140,40 @@ void ReferAFriendPanel::GotFocus(QObject* box) {
 void ReferAFriendPanel::ClearPlaceholder() {
     QObject* box = m_placeholderToClear;
     m_placeholderToClear = nullptr;
-    RunStep([&] {
-        if (box != nullptr && modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
-            setTextOf(box, QString());
-    });
+    if (box != nullptr && TrimSpaces(box->property("text").toString()) == PlaceholderOf(box))
+        box->setProperty("text", QString());
 }
 
 void ReferAFriendPanel::LostFocus(QObject* box) {
-    RunStep([&] {
-        if (modTellAFriend::TrimSpaces(textOf(box)).isEmpty())
-            setTextOf(box, placeholderOf(box));
-    });
-}
-
-bool ReferAFriendPanel::EmailKeyPress(QLineEdit* box, const QString& typed) {
-    if (typed != QStringLiteral(" "))
-        return false;
-    RunStep(
-        [&] { m_platform.showMessage(window(), SpaceRefusedMessage(), MessageIcon::Critical); });
-    RunStep([&] { box->setFocus(Qt::OtherFocusReason); });
-    return true;
+    if (TrimSpaces(box->property("text").toString()).isEmpty())
+        box->setProperty("text", PlaceholderOf(box));
 }
 
 bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::FocusOut:
-        if (watched == m_placeholderToClear)
-            ClearPlaceholder();
-        break;
-    default:
-        break;
-    }
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (withinTheForm(static_cast<QFocusEvent*>(event)))
-            GotFocus(watched);
-        break;
-    case QEvent::FocusOut:
-        if (withinTheForm(static_cast<QFocusEvent*>(event)))
-            LostFocus(watched);
-        break;
-    case QEvent::KeyPress:
-        if (watched == txtEmail || watched == txtFriendEmail) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (EmailKeyPress(static_cast<QLineEdit*>(watched), key->text()))
-                return true;
-        }
-        break;
-    default:
-        break;
+    const QEvent::Type type = event->type();
+    // Whatever the user does to the box first takes its placeholder at once.
+    if (watched == m_placeholderToClear &&
+        (type == QEvent::KeyPress || type == QEvent::InputMethod ||
+         type == QEvent::MouseButtonPress || type == QEvent::FocusOut))
+        ClearPlaceholder();
+    // Moving the focus to another window, or to a menu, is not the user
+    // entering or leaving the box.
+    const bool focusWithin =
+        (type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if (focusWithin && type == QEvent::FocusIn) {
+        GotFocus(watched);
+    } else if (focusWithin) {
+        LostFocus(watched);
+    } else if (type == QEvent::KeyPress && (watched == txtEmail || watched == txtFriendEmail) &&
+               static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
+        RunStep([&] {
+            m_platform.showMessage(window(), QStringLiteral("Email Address Cannot Contain Space"),
+                                   MessageIcon::Critical);
+        });
+        static_cast<QWidget*>(watched)->setFocus(Qt::OtherFocusReason);
+        return true;
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "modTellAFriend.h"
-
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+
+#include <array>
 
 class QLineEdit;
 class QPushButton;
@@ -14,9 +14,11 @@ namespace aurivane {
 class Platform;
 
 // A multi-line text box whose text has Windows line ends: every line break
-// reads as a carriage return and a line feed.
+// reads as a carriage return and a line feed. Its `text` property is that
+// text, as a line box's is.
 class MultiLineTextBox : public QPlainTextEdit {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit MultiLineTextBox(QWidget* parent = nullptr);
     QString text() const;
@@ -30,17 +32,10 @@ class ReferAFriendPanel : public QGroupBox {
     Q_OBJECT
 public:
     ReferAFriendPanel(Platform& platform, QWidget* parent = nullptr);
-    ~ReferAFriendPanel() override;
 
-    // First stage of a referral: keeps the trimmed entries, checks the
-    // e-mail addresses, then hands over to modTellAFriend::SubmitReferral.
     void cmdSubmit_Click();
-
-    // The entries of the last attempt, and the last address sent.
-    const modTellAFriend::ReferralValues& lastValues() const { return m_lastValues; }
+    // The last address sent.
     const QString& lastAddress() const { return m_lastAddress; }
-
-    static QString SpaceRefusedMessage();
 
     QLineEdit* txtName = nullptr;
     QLineEdit* txtEmail = nullptr;
@@ -53,23 +48,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString textOf(const QObject* box) const;
-    void setTextOf(QObject* box, const QString& text);
-    QString placeholderOf(const QObject* box) const;
-    // The e-mail box holding the user's own text that the message of the
-    // last refused attempt was about; nullptr for any other outcome.
-    QLineEdit* BoxToCorrect() const;
+    QString PlaceholderOf(const QObject* box) const;
     void GotFocus(QObject* box);
     void LostFocus(QObject* box);
-    // Takes away the placeholder of the box that took the focus last, if
-    // it still shows it.
+    // Takes the placeholder away from the box that took the focus last.
     void ClearPlaceholder();
-    // True when the keystroke was refused.
-    bool EmailKeyPress(QLineEdit* box, const QString& typed);
 
     Platform& m_platform;
-    modTellAFriend::ReferralValues m_lastValues;
     QString m_lastAddress;
+    // The boxes in the order of modTellAFriend::Entries.
+    std::array<QWidget*, 5> m_boxes{};
     // The box whose placeholder goes next (see GotFocus).
     QPointer<QObject> m_placeholderToClear;
 };

@@ -21,72 +21,17 @@
 
 namespace aurivane {
 
-namespace {
-
-QString otherProgramsText() {
-    return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
-                          "other Quillmoor Softwares. From a single software, we have now grown "
-                          "to become the world\u2019s largest resource of quillmoor softwares. Be "
-                          "it astrology, psychic, tarot, numerology or occult, we have programs "
-                          "in all fields thus giving our users a wide choice depending on their "
-                          "interests.") +
-           QString(61, u' ') +
-           QStringLiteral("All the programs in the Quillmoor Softwares suite are simple and easy "
-                          "to use. They are not only fun to use but also very informative. Try "
-                          "them out today and share your experience with your friends and "
-                          "family. ");
-}
-
-} // namespace
-
 frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
-    buildLayout();
-    m_forms.loaded(this, [this] { Form_Unload(); });
-    // Closing by the window frame unloads the screen, which ends the program
-    // exactly as "E&xit" does.
-    UnloadOnClose(m_forms, *this);
-    Form_Load();
-}
-
-frmNagScreen2::~frmNagScreen2() = default;
-
-QStringList frmNagScreen2::SupportMessages() {
-    return {
-        QStringLiteral("Quillmoor Softwares, such as this can be created and maintained only with "
-                       "your support. The best way to support Quillmoor is to visit Quillmoor "
-                       "regularly and take part in the discussions and other activities on the "
-                       "board."),
-        QStringLiteral("Visit Quillmoor regularly. Support Quillmoor by taking part in the "
-                       "discussions and other activities. These softwares cannot be supported and "
-                       "maintained, without you regularly visiting Quillmoor"),
-        QStringLiteral("Quillmoor is a FREE online discussion forum for all things mystic. To "
-                       "help Quillmoor develop and maintain this software visit Quillmoor "
-                       "regularly."),
-        QStringLiteral("Quillmoor needs your help. All you need to do is visit Quillmoor "
-                       "regularly and take part in the various discussions and activites to help "
-                       "us maintain and develop more Quillmoor Softwares."),
-    };
-}
-
-QString frmNagScreen2::Caption() {
-    return Platform::TitleWithVersion();
-}
-
-void frmNagScreen2::buildLayout() {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // Fixed single border: a title bar that can close the window, no
-    // resizing. Windows draws a resizing frame around a window of fixed size
-    // unless it is told.
+    // A title bar that can close the window, and no resizing frame, which
+    // Windows draws around a window of fixed size unless told.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(FormLook::Pixels(11115), FormLook::Pixels(4725));
-    // A white form: everything on it, from the captions to the text boxes,
-    // buttons and the check box's square, keeps the light colours that go
-    // with white, whatever the desktop's palette. The two blue frames set
-    // their own background and text together.
+    // White, whatever the desktop's palette; the blue frames set their own.
     setAutoFillBackground(true);
     setPalette(FormLook::FixedLightPalette());
 
@@ -131,7 +76,19 @@ void frmNagScreen2::buildLayout() {
     FormLook::SetOpaqueBackground(*Frame6, FormLook::Navy);
     Frame6->setGeometry(FormLook::TwipsRect(7320, 120, 3735, 4575));
 
-    Label3 = new QLabel(otherProgramsText(), Frame6);
+    Label3 = new QLabel(
+        QStringLiteral("If you have enjoyed this software you will surely be interested in our "
+                       "other Quillmoor Softwares. From a single software, we have now grown "
+                       "to become the world\u2019s largest resource of quillmoor softwares. Be "
+                       "it astrology, psychic, tarot, numerology or occult, we have programs "
+                       "in all fields thus giving our users a wide choice depending on their "
+                       "interests.") +
+            QString(61, u' ') +
+            QStringLiteral("All the programs in the Quillmoor Softwares suite are simple and easy "
+                           "to use. They are not only fun to use but also very informative. Try "
+                           "them out today and share your experience with your friends and "
+                           "family. "),
+        Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(FormLook::Verdana(9));
     Label3->setWordWrap(true);
@@ -148,17 +105,20 @@ void frmNagScreen2::buildLayout() {
     lblGoToHome->setGeometry(FormLook::TwipsRect(75, 4250, 3585, 210));
     FormLook::ShrinkFontToFit(*lblGoToHome);
 
-    // "E&xit" first, then the panel in its own order, then the links in
-    // reading order from there: the other programs at the foot of the right
-    // column, and round to the forum's link above "E&xit".
+    // "E&xit", the panel in its own order, then the links in reading order:
+    // the other programs at the foot of the right column, round to the forum.
     setTabOrder(cmdClose, Frame2->txtName);
     setTabOrder(Frame2->txtFriendName, lblGoToHome);
     setTabOrder(lblGoToHome, Check1);
-    // Return in a box presses no button: a dialog would make the first of
-    // them its default one.
+    // Return in a box presses no button, as a dialog's default one would.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
     cmdClose->setFocus(Qt::OtherFocusReason);
+
+    m_forms.loaded(this, [this] { Form_Unload(); });
+    // Closing by the window frame ends the program, as "E&xit" does.
+    UnloadOnClose(m_forms, *this);
+    Form_Load();
 }
 
 void frmNagScreen2::keyPressEvent(QKeyEvent* event) {
@@ -170,27 +130,37 @@ void frmNagScreen2::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmNagScreen2::Form_Load() {
-    RunStep([&] {
-        setWindowTitle(Caption());
-        lblNagScreen2Caption->setText(Caption());
-        lblNagScreen2Caption->adjustSize();
-    });
-    RunStep([&] {
-        setWindowIcon(m_icon);
-        picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32), devicePixelRatioF()));
-    });
+    setWindowTitle(Platform::TitleWithVersion());
+    lblNagScreen2Caption->setText(Platform::TitleWithVersion());
+    lblNagScreen2Caption->adjustSize();
+    setWindowIcon(m_icon);
+    picNagscreen2Icon->setPixmap(m_icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     RunStep([&] {
         m_platform.seedRandomFromClock();
         const float r = m_platform.nextRandom();
-        const QStringList messages = SupportMessages();
+        // The four texts, one of which the screen shows.
+        const QStringList messages{
+            QStringLiteral("Quillmoor Softwares, such as this can be created and maintained only "
+                           "with your support. The best way to support Quillmoor is to visit "
+                           "Quillmoor regularly and take part in the discussions and other "
+                           "activities on the board."),
+            QStringLiteral("Visit Quillmoor regularly. Support Quillmoor by taking part in the "
+                           "discussions and other activities. These softwares cannot be "
+                           "supported and maintained, without you regularly visiting Quillmoor"),
+            QStringLiteral("Quillmoor is a FREE online discussion forum for all things mystic. "
+                           "To help Quillmoor develop and maintain this software visit Quillmoor "
+                           "regularly."),
+            QStringLiteral("Quillmoor needs your help. All you need to do is visit Quillmoor "
+                           "regularly and take part in the various discussions and activites to "
+                           "help us maintain and develop more Quillmoor Softwares.")};
         const auto n =
             std::clamp(static_cast<qsizetype>(r * 4.0F), qsizetype{0}, messages.size() - 1);
+        // Screen readers read it out after the dialog's title as the screen
+        // opens; a description of the same text would be read out as well.
         Label2->setText(messages.at(n));
-        // What a screen reader reads when the screen opens, after its title.
-        setAccessibleDescription(messages.at(n));
     });
     // Centred on its first show, when the system knows its frame.
-    RunStep([&] { CentreOnFirstShow(*this); });
+    CentreOnFirstShow(*this);
     RunStep([&] { m_platform.makeTopmost(*this); });
 }
 
@@ -199,13 +169,11 @@ void frmNagScreen2::Form_Unload() {
 }
 
 void frmNagScreen2::Check1_Click() {
-    RunStep([&] {
-        // A link, not a setting: it never stays ticked.
-        if (Check1->checkState() == Qt::Checked) {
-            Check1->setChecked(false);
-            modHelp::OpenWebPage(m_platform, WebPageKey::HomePage);
-        }
-    });
+    // A link, not a setting: it never stays ticked.
+    if (Check1->checkState() == Qt::Checked) {
+        Check1->setChecked(false);
+        RunStep([&] { modHelp::OpenWebPage(m_platform, WebPageKey::HomePage); });
+    }
 }
 
 void frmNagScreen2::lblGoToHome_Click() {
@@ -213,7 +181,8 @@ void frmNagScreen2::lblGoToHome_Click() {
 }
 
 void frmNagScreen2::cmdClose_Click() {
-    modHelp::ExitApplication(m_forms);
+    // Ending the process goes through the platform.
+    RunStep([&] { modHelp::ExitApplication(m_forms); });
 }
 
 } // namespace aurivane

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QIcon>
-#include <QStringList>
 
 class QCheckBox;
 class QGroupBox;
@@ -17,21 +16,14 @@ class Forms;
 class Platform;
 class ReferAFriendPanel;
 
-// The support screen: the last window of a run. It asks the user to visit
-// the forum, links to the maker's pages, carries the refer-a-friend panel
-// and stays above other windows. Leaving it ends the program. It is a
-// dialog, so that screen readers announce it as one and read its message
-// when it opens; it runs modeless.
+// The support screen, the last window of a run, above the others; leaving it
+// ends the program. A dialog, run modeless, so that screen readers announce
+// it as one and read its message as it opens.
 class frmNagScreen2 : public QDialog {
     Q_OBJECT
 public:
     // `icon` is the application icon, borrowed from the start-up form.
     frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent = nullptr);
-    ~frmNagScreen2() override;
-
-    // The four texts one of which the screen shows, chosen at random.
-    static QStringList SupportMessages();
-    static QString Caption();
 
     void Form_Load();
     void Form_Unload();
@@ -55,8 +47,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildLayout();
-
     Platform& m_platform;
     Forms& m_forms;
     QIcon m_icon;

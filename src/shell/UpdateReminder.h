@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <stdexcept>
 
 namespace aurivane {
@@ -10,26 +8,16 @@ class Platform;
 
 namespace modHelp {
 
-// The stored date of the last update reminder, by its logical name.
-QString ReminderSettingName();
-
-// Days the stored date may lie away from today, either way, before the
-// question comes back.
-constexpr qint64 ReminderIntervalDays = 14;
-
-// The question asked when the interval has passed.
-QString UpdateQuestion();
-
-// Raised when the settings store cannot be read or written; it ends the
-// reminder and is left to the caller, which goes on with its next step.
+// The settings store could not be read or written: the reminder ends there,
+// and its caller goes on with its next step.
 class SettingsStoreError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// Asks, at most every fifteen days, whether to check for an update, and on
-// Yes opens the download page. Stores today's date on the first start and
-// whenever it asks. Throws SettingsStoreError when the store fails.
+// Asks, once the stored date lies fifteen days or more away either way,
+// whether to check for an update, and on Yes opens the download page.
+// Stores today's date on the first start and whenever it asks.
 void RemindAboutUpdate(Platform& platform);
 
 } // namespace modHelp

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <array>
+
 #ifndef AURIVANE_SITE_BASE_ADDRESS
 #error "AURIVANE_SITE_BASE_ADDRESS must be set by the build"
 #endif
@@ -9,33 +11,15 @@
 namespace aurivane::modHelp {
 
 QString KeyText(WebPageKey key) {
-    switch (key) {
-    case WebPageKey::HomePage:
-        return QStringLiteral("home-page");
-    case WebPageKey::HelpWebPage:
-        return QStringLiteral("help-web-page");
-    case WebPageKey::DownloadWebPage:
-        return QStringLiteral("download-web-page");
-    case WebPageKey::Donate:
-        return QStringLiteral("donate");
-    case WebPageKey::FullyBranded:
-        return QStringLiteral("fully-branded");
-    case WebPageKey::CoBrand:
-        return QStringLiteral("co-brand");
-    case WebPageKey::QuillmoorSoftwares:
-        return QStringLiteral("quillmoorsoftwares");
-    case WebPageKey::ReferAFriend:
-        return QStringLiteral("qmms-refer-a-friend");
-    }
-    return QStringLiteral("home-page");
-}
-
-QString SiteBaseAddress() {
-    return QStringLiteral(AURIVANE_SITE_BASE_ADDRESS);
+    static constexpr std::array<QStringView, 8> Texts{
+        u"home-page",     u"help-web-page", u"download-web-page",  u"donate",
+        u"fully-branded", u"co-brand",      u"quillmoorsoftwares", u"qmms-refer-a-friend"};
+    static_assert(Texts.size() == static_cast<std::size_t>(WebPageKey::ReferAFriend) + 1);
+    return Texts.at(static_cast<std::size_t>(key)).toString();
 }
 
 QString ProductBaseAddress() {
-    return SiteBaseAddress() + QStringLiteral("/aurivane/");
+    return QStringLiteral(AURIVANE_SITE_BASE_ADDRESS "/aurivane/");
 }
 
 QString PageScriptAddress() {
@@ -43,17 +27,13 @@ QString PageScriptAddress() {
 }
 
 QString PageAddress(WebPageKey key) {
-    return PageScriptAddress() + u'?' + QStringLiteral("page=") + KeyText(key);
+    return PageScriptAddress() + QStringLiteral("?page=") + KeyText(key);
 }
 
 void OpenWebPage(Platform& platform, WebPageKey key) {
-    OpenWebAddress(platform, PageAddress(key));
-}
-
-void OpenWebAddress(Platform& platform, const QString& address) {
-    // Fire and forget: a browser that cannot be started is not the user's
-    // concern here, and the calling window carries on either way.
-    static_cast<void>(platform.openWebAddress(address));
+    // A browser that cannot be started is not the user's concern here: the
+    // calling window carries on either way.
+    platform.openWebAddress(PageAddress(key));
 }
 
 } // namespace aurivane::modHelp

@@ -16,7 +16,7 @@ enum class WebPageKey {
     FullyBranded,
     CoBrand,
     QuillmoorSoftwares,
-    ReferAFriend,
+    ReferAFriend
 };
 
 namespace modHelp {
@@ -24,21 +24,15 @@ namespace modHelp {
 // The text of the "page=" parameter for a key, e.g. "home-page".
 QString KeyText(WebPageKey key);
 
-// Scheme and host of the maker's site, without a trailing slash.
-QString SiteBaseAddress();
-// SiteBaseAddress() + "/aurivane/"
+// The site's address, fixed by the build, + "/aurivane/".
 QString ProductBaseAddress();
 // ProductBaseAddress() + "ssd.php"
 QString PageScriptAddress();
 // PageScriptAddress() + "?page=" + the key's text
 QString PageAddress(WebPageKey key);
 
-// Opens the page of `key` in the default browser.
+// Opens the page of `key` in the default browser and returns at once.
 void OpenWebPage(Platform& platform, WebPageKey key);
-
-// Hands `address` to the default browser as it stands and returns at once;
-// whether the browser could be started is not examined.
-void OpenWebAddress(Platform& platform, const QString& address);
 
 } // namespace modHelp
 

@@ -2,7 +2,6 @@
 
 #include "platform/Forms.h"
 #include "platform/Platform.h"
-#include "platform/Steps.h"
 
 #include <QPointer>
 
@@ -10,23 +9,15 @@ namespace aurivane::modHelp {
 
 namespace {
 
-constexpr int Shift = 85;
-constexpr int HighestCode = 255;
-// What a character outside the single-byte set becomes: the conversion's
-// default character.
-constexpr char16_t Unmappable = u'?';
+const QString Section = QStringLiteral("Settings");
 
-int singleByteCode(QChar c) {
-    const char16_t code = c.unicode();
-    return code <= HighestCode ? code : Unmappable;
-}
-
-QString shifted(const QString& text, int by) {
+QString Shifted(const QString& text, int by) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
-        const int code = singleByteCode(c) + by;
-        if (code >= 0 && code <= HighestCode)
+        // Outside the single-byte set a character is the conversion's '?'.
+        const int code = (c.unicode() <= 255 ? c.unicode() : u'?') + by;
+        if (code >= 0 && code <= 255)
             result += QChar(static_cast<char16_t>(code));
     }
     return result;
@@ -34,45 +25,36 @@ QString shifted(const QString& text, int by) {
 
 } // namespace
 
-QString SettingsSection() {
-    return QStringLiteral("Settings");
-}
-
 QString EncodeSetting(const QString& text) {
-    return shifted(text, Shift);
+    return Shifted(text, 85);
 }
 
 QString DecodeSetting(const QString& text) {
-    return shifted(text, -Shift);
+    return Shifted(text, -85);
 }
 
 std::optional<QString> GetSetting(Platform& platform, const QString& name) {
-    const std::optional<QString> stored = platform.readSetting(
-        platform.programBaseName(), SettingsSection(), EncodeSetting(name), QString());
+    const std::optional<QString> stored =
+        platform.readSetting(platform.programBaseName(), Section, EncodeSetting(name), QString());
     if (!stored)
         return std::nullopt;
     return DecodeSetting(*stored);
 }
 
 bool SaveSetting(Platform& platform, const QString& name, const QString& value) {
-    return platform.writeSetting(platform.programBaseName(), SettingsSection(), EncodeSetting(name),
+    return platform.writeSetting(platform.programBaseName(), Section, EncodeSetting(name),
                                  EncodeSetting(value));
 }
 
 void ExitApplication(Forms& forms) {
-    if (forms.processEnded())
-        return;
-    // Snapshot in load order; an unload handler may call back in here, and
+    // Guarded, in load order: an unload handler may call back in here, and
     // the nested call then finishes the job.
-    const QList<QWidget*> snapshot = forms.loadedForms();
     QList<QPointer<QWidget>> loadOrder;
-    for (QWidget* form : snapshot)
-        loadOrder.append(QPointer<QWidget>(form));
+    for (QWidget* form : forms.loadedForms())
+        loadOrder.append(form);
     for (const QPointer<QWidget>& form : loadOrder) {
-        if (forms.processEnded())
-            return;
-        if (!form.isNull())
-            RunStep([&] { forms.unload(form.data()); });
+        if (!form.isNull() && !forms.processEnded())
+            forms.unload(form); // passes over a failing unload handler
     }
     if (!forms.processEnded())
         forms.endProcess(0);

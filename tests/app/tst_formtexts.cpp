@@ -254,8 +254,6 @@ Texts SupportScreenTexts() {
     const QString& message2 = SupportMessages.at(2);
     return {
         {"frmNagScreen2 title", Caption},
-        // Read out when the screen opens.
-        {"frmNagScreen2 description", message2},
         {"lblNagScreen2Caption text", Caption},
         {"Label2 text", message2},
         {"Check1 text", "Click Here To Visit Quillmoor Now"},

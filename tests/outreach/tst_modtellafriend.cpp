@@ -6,7 +6,7 @@
 #include <QTest>
 
 using namespace aurivane;
-using modTellAFriend::ReferralValues;
+using namespace modTellAFriend;
 
 Q_DECLARE_METATYPE(ReferralValues)
 
@@ -122,7 +122,7 @@ private slots:
         QFETCH(QString, mine);
         QFETCH(QString, friends);
         QFETCH(QString, message);
-        QCOMPARE(modTellAFriend::CheckEmailAddresses(mine, friends).value_or(QString()), message);
+        QCOMPARE(CheckEmailAddresses(mine, friends).value_or(AddressRefusal()).Message, message);
     }
 
     // Spaces go from both ends; a tab and a line end stay.
