@@ -2,7 +2,6 @@
 #include "formkit/FocusRing.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
-#include "platform/Monitors.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
 
@@ -35,7 +34,6 @@ int main(int argc, char* argv[]) {
     if (workArea)
         qunsetenv("QT_RELY_ON_NET_WORKAREA_ATOM");
     aurivane::WindowSystem::GuardFixedSizeWindows(app, QGuiApplication::platformName());
-    aurivane::Monitors::KeepFixedSizesAtEveryScale(app);
     QApplication::setStyle(aurivane::FormLook::MakeStyle());
     QApplication::setApplicationVersion(QStringLiteral(AURIVANE_VERSION));
     // Matches the windows with the installed desktop entry and its icon.

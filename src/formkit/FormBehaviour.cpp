@@ -1,11 +1,8 @@
 #include "FormBehaviour.h"
 
-#include "FormLook.h"
 #include "platform/Forms.h"
-#include "platform/Monitors.h"
 #include "platform/Steps.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -36,10 +33,6 @@ private:
 };
 
 } // namespace
-
-void CentreOnFirstShow(QWidget& window) {
-    Monitors::CentreOnFirstShow(window);
-}
 
 void UnloadOnClose(Forms& forms, QWidget& form) {
     new CloseUnloading(forms, form);

@@ -5,6 +5,7 @@
 #include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
@@ -160,7 +161,7 @@ void frmNagScreen2::Form_Load() {
         Label2->setText(messages.at(n));
     });
     // Centred on its first show, when the system knows its frame.
-    CentreOnFirstShow(*this);
+    Monitors::CentreOnFirstShow(*this);
     RunStep([&] { m_platform.makeTopmost(*this); });
 }
 

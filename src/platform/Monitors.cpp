@@ -16,7 +16,6 @@ namespace aurivane::Monitors {
 namespace {
 
 constexpr const char* OpensOnProperty = "aurivaneOpensOn";
-constexpr const char* FollowedProperty = "aurivaneScaleFollowed";
 
 // The frame the window manager drew around the last of our windows it
 // framed: the likeliest frame of the next one, until that is framed too.
@@ -56,6 +55,13 @@ QMargins CentreWithFrame(QWidget& window) {
     return frame;
 }
 
+// Asking for the size in points again asks the window manager for the new scale's pixels.
+void FitToScale(QWindow& window) {
+    const QSize fixed = window.minimumSize();
+    if (fixed == window.maximumSize() && fixed.isValid() && window.size() != fixed)
+        window.resize(fixed);
+}
+
 class FirstShowCentring final : public QObject {
 public:
     explicit FirstShowCentring(QWidget& window) : QObject(&window), m_window(window) {
@@ -79,6 +85,11 @@ protected:
                 g_lastFrame = frame;
             if (frame != m_frame)
                 CentreWithFrame(m_window);
+            // Once on screen: before, X11 reports places it had on its way
+            // there. Qt takes in the new monitor and its scale first.
+            QWindow* handle = m_handle;
+            connect(handle, &QWindow::screenChanged, handle,
+                    [handle] { QTimer::singleShot(0, handle, [handle] { FitToScale(*handle); }); });
         }
         return false;
     }
@@ -88,34 +99,6 @@ private:
     QPointer<QWindow> m_handle;
     bool m_shown = false;
     QMargins m_frame;
-};
-
-// Asking for the size in points again asks the window manager for the new scale's pixels.
-void FitToScale(QWindow& window) {
-    const QSize fixed = window.minimumSize();
-    if (fixed == window.maximumSize() && fixed.isValid() && window.size() != fixed)
-        window.resize(fixed);
-}
-
-class ScaleFollower final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Expose)
-            return false;
-        // Only once on screen: before, X11 still reports places it had on its way there.
-        auto* window = qobject_cast<QWindow*>(watched);
-        if (window == nullptr || !window->isTopLevel() || !window->isExposed() ||
-            window->property(FollowedProperty).toBool())
-            return false;
-        window->setProperty(FollowedProperty, true);
-        // After Qt has taken in the change of monitor and its scale.
-        connect(window, &QWindow::screenChanged, window,
-                [window] { QTimer::singleShot(0, window, [window] { FitToScale(*window); }); });
-        return false;
-    }
 };
 
 } // namespace
@@ -144,10 +127,6 @@ void Centre(QWidget& window) {
 
 void CentreOnFirstShow(QWidget& window) {
     new FirstShowCentring(window);
-}
-
-void KeepFixedSizesAtEveryScale(QGuiApplication& application) {
-    application.installEventFilter(new ScaleFollower(&application));
 }
 
 } // namespace aurivane::Monitors

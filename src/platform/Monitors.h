@@ -1,6 +1,5 @@
 #pragma once
 
-class QGuiApplication;
 class QScreen;
 class QWidget;
 
@@ -19,11 +18,9 @@ void OpenOnMonitorOf(QWidget& window, const QWidget& other);
 void Centre(QWidget& window);
 
 // Centres `window` on its first show, and again once the window manager has
-// framed it if the frame is not the one it was centred with.
+// framed it if the frame is not the one it was centred with. Of fixed size, it
+// keeps its size in points on a monitor of another scale: Windows does this
+// itself, X11 keeps the pixels and cuts the form off.
 void CentreOnFirstShow(QWidget& window);
-
-// A fixed-size window moved to a monitor of another scale keeps its size in
-// points. Windows does this itself; X11 keeps the pixels and cuts the form off.
-void KeepFixedSizesAtEveryScale(QGuiApplication& application);
 
 } // namespace aurivane::Monitors

@@ -312,13 +312,12 @@ private slots:
         configure(twoMonitors, offscreen);
         const auto restore = qScopeGuard([&] { configure(before, offscreen); });
 
-        Monitors::KeepFixedSizesAtEveryScale(*qApp);
-        QWindow window;
-        window.setMinimumSize(QSize(300, 200));
-        window.setMaximumSize(QSize(300, 200));
-        window.resize(300, 200);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget form;
+        form.setFixedSize(300, 200);
+        Monitors::CentreOnFirstShow(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWindow& window = *form.windowHandle();
         QWindowSystemInterface::handleWindowScreenChanged(&window,
                                                           QGuiApplication::screens().constLast());
         QWindowSystemInterface::flushWindowSystemEvents();
