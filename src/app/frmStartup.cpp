@@ -31,16 +31,13 @@ frmStartup::~frmStartup() {
     delete m_main.data();
 }
 
-QString frmStartup::AlreadyRunningMessage() {
-    return QStringLiteral("Application is already running");
-}
-
 void frmStartup::Form_Load() {
     bool refused = false;
     RunStep([&] { refused = m_platform.anotherInstanceRunning(); });
     if (refused) {
         RunStep([&] {
-            m_platform.showMessage(nullptr, AlreadyRunningMessage(), MessageIcon::Information);
+            m_platform.showMessage(nullptr, QStringLiteral("Application is already running"),
+                                   MessageIcon::Information);
         });
         modHelp::ExitApplication(m_forms);
         return;

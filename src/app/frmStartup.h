@@ -29,8 +29,6 @@ public:
     // or full-brand label (2, 4, 6) to the front; 7 leaves them as they are.
     void CoBrand_Randomize();
 
-    static QString AlreadyRunningMessage();
-
     // MainWindowHost
     void ShowSupportScreen() override;
     void HideStartupForm() override;

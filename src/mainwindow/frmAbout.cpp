@@ -5,6 +5,7 @@
 #include "formkit/FormBehaviour.h"
 #include "formkit/FormLook.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
@@ -106,11 +107,7 @@ frmAbout::frmAbout(Platform& platform, Forms& forms, QWidget* parent)
     connect(lblCoBrand, &ClickableLabel::clicked, this, [this] { lblCoBrand_Click(); });
 
     m_forms.loaded(this, {}, false);
-    CentreOnFirstShow(*this);
-}
-
-void frmAbout::cmdOK_Click() {
-    done(QDialog::Accepted);
+    Monitors::CentreOnFirstShow(*this);
 }
 
 void frmAbout::lblHomePage_Click() {

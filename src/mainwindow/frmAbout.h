@@ -27,7 +27,7 @@ public:
     QWidget* Line2 = nullptr;
     QPushButton* cmdOK = nullptr;
 
-    void cmdOK_Click();
+    void cmdOK_Click() { done(QDialog::Accepted); }
     void lblHomePage_Click();
     void lblCoBrand_Click();
 

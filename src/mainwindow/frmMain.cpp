@@ -11,6 +11,7 @@
 #include "formkit/ListAccessibility.h"
 #include "frmAbout.h"
 #include "platform/Forms.h"
+#include "platform/Monitors.h"
 #include "platform/Platform.h"
 #include "platform/Steps.h"
 #include "shell/WebPageLauncher.h"
@@ -162,7 +163,7 @@ frmMain::frmMain(Platform& platform, Forms& forms, MainWindowHost* host, QWidget
     m_forms.loaded(this, [this] { Form_Unload(); });
     // Closing by the window frame unloads the window, as "E&xit" does.
     UnloadOnClose(m_forms, *this);
-    CentreOnFirstShow(*this);
+    Monitors::CentreOnFirstShow(*this);
     Form_Load();
     txtName->setFocus();
 }
@@ -469,10 +470,6 @@ void frmMain::OpenPage(WebPageKey key) {
     RunStep([this, key] { modHelp::OpenWebPage(m_platform, key); });
 }
 
-void frmMain::Label14_Click() {
-    OpenPage(WebPageKey::HomePage);
-}
-
 void frmMain::BringPromotionToFront(QLabel* promotion) {
     QLabel* other = promotion == lblFullBrand ? lblCobrand : lblFullBrand;
     promotion->raise();
@@ -480,41 +477,13 @@ void frmMain::BringPromotionToFront(QLabel* promotion) {
     other->hide();
 }
 
-void frmMain::lblFullBrand_Click() {
-    OpenPage(WebPageKey::FullyBranded);
-}
-
-void frmMain::lblCobrand_Click() {
-    OpenPage(WebPageKey::CoBrand);
-}
-
 void frmMain::mnuExit_Click() {
     m_forms.unload(this); // passes over a failing unload handler
-}
-
-void frmMain::mnuOnline_Click() {
-    OpenPage(WebPageKey::HelpWebPage);
-}
-
-void frmMain::mnuVisit_Click() {
-    OpenPage(WebPageKey::HomePage);
-}
-
-void frmMain::mnuUpdate_Click() {
-    OpenPage(WebPageKey::DownloadWebPage);
 }
 
 void frmMain::mnuAbout_Click() {
     frmAbout about(m_platform, m_forms, this);
     about.exec();
-}
-
-void frmMain::mnuDonate_Click() {
-    OpenPage(WebPageKey::Donate);
-}
-
-void frmMain::mnuMakeMoney_Click() {
-    OpenPage(WebPageKey::FullyBranded);
 }
 
 void frmMain::Form_Unload() {

@@ -75,16 +75,16 @@ public:
     // Brings one of the two promotions stacked in fraFullBrand to the front;
     // the other is hidden, out of reach of Tab, the mouse and screen readers.
     void BringPromotionToFront(QLabel* promotion);
-    void Label14_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
+    void Label14_Click() { OpenPage(WebPageKey::HomePage); }
+    void lblFullBrand_Click() { OpenPage(WebPageKey::FullyBranded); }
+    void lblCobrand_Click() { OpenPage(WebPageKey::CoBrand); }
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
+    void mnuOnline_Click() { OpenPage(WebPageKey::HelpWebPage); }
+    void mnuVisit_Click() { OpenPage(WebPageKey::HomePage); }
+    void mnuUpdate_Click() { OpenPage(WebPageKey::DownloadWebPage); }
     void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
+    void mnuDonate_Click() { OpenPage(WebPageKey::Donate); }
+    void mnuMakeMoney_Click() { OpenPage(WebPageKey::FullyBranded); }
 
     void Form_Unload();
 

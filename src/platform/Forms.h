@@ -20,8 +20,6 @@ public:
     explicit Forms(Platform& platform, QObject* parent = nullptr);
     ~Forms() override;
 
-    Platform& platform() const { return m_platform; }
-
     // Records `form` as loaded, after every form loaded before it.
     // `unloadHandler` is the form's Form_Unload. With `deleteOnUnload` the
     // form is deleted once it has been unloaded.

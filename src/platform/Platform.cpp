@@ -8,14 +8,6 @@ namespace aurivane {
 
 Platform::~Platform() = default;
 
-QString Platform::ApplicationTitle() {
-    return QStringLiteral("Aurivane");
-}
-
-QString Platform::TitleWithVersion() {
-    return ApplicationTitle() + QStringLiteral(" v" AURIVANE_TITLE_VERSION);
-}
-
 int Platform::RoundHalfEven(double value) {
     if (std::isnan(value))
         return 0;

@@ -23,8 +23,10 @@ public:
     virtual ~Platform();
 
     // The caption of every message box, and with the version that of the windows.
-    static QString ApplicationTitle();
-    static QString TitleWithVersion();
+    static QString ApplicationTitle() { return QStringLiteral("Aurivane"); }
+    static QString TitleWithVersion() {
+        return QStringLiteral("Aurivane v" AURIVANE_TITLE_VERSION);
+    }
 
     // A modal message box; returns the button pressed (closing it: OK, or No).
     // It stays above `owner`, nullptr only while none of our windows shows.
@@ -59,8 +61,6 @@ public:
     // The user's short date (four-digit year, Latin digits), and back.
     virtual QString dateToText(QDate date) const = 0;
     virtual std::optional<QDate> textToDate(const QString& text) const = 0;
-    // Midnights crossed from `from` to `to`; negative when `to` lies before.
-    static qint64 DaysBetween(QDate from, QDate to) { return from.daysTo(to); }
 
     virtual void seedRandomFromClock() = 0;
     // A uniform draw in [0, 1), single precision.

@@ -29,7 +29,7 @@ void RemindAboutUpdate(Platform& platform) {
         SaveToday(platform);
         return;
     }
-    if (qAbs(Platform::DaysBetween(platform.today(), *last)) <= 14)
+    if (qAbs(platform.today().daysTo(*last)) <= 14)
         return;
     // Asked before any of the program's windows shows: the box has no owner.
     const MessageAnswer answer =
