@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
-#include <QEvent>
 
 namespace aurivane {
 
@@ -25,32 +24,12 @@ void TellChosenEntry(QComboBox& list) {
     QAccessible::updateAccessibility(&focus);
 }
 
-// Names the list of entries like the box when the box first takes the
-// focus, before it can be opened: the list is made only when first needed.
-class ListNaming final : public QObject {
-public:
-    ListNaming(QComboBox& box, const QString& name) : QObject(&box), m_name(name) {
-        box.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            static_cast<QComboBox*>(watched)->view()->setAccessibleName(m_name);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-
-private:
-    QString m_name;
-};
-
 } // namespace
 
 void AnnounceListValue(QComboBox& list, const QString& name) {
     list.setAccessibleName(name);
-    new ListNaming(list, name);
+    // The open list of entries is named like the box.
+    list.view()->setAccessibleName(name);
     list.setAccessibleDescription(name + QStringLiteral(", ") + list.currentText());
     QObject::connect(&list, &QComboBox::currentTextChanged, &list,
                      [&list, name](const QString& value) {

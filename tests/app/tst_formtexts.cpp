@@ -124,7 +124,7 @@ Texts FormTexts(QWidget* form) {
             qtParts << button->menu();
     }
     for (QWidget* child : form->findChildren<QWidget*>()) {
-        if (child->isWindow() && qobject_cast<QMenu*>(child) == nullptr)
+        if (child->window() != form && qobject_cast<QMenu*>(child) == nullptr)
             continue;
         // Qt's own parts (a menu bar's overflow button and the menu it keeps
         // the entries in that did not fit at some time, a list's pop-up)
