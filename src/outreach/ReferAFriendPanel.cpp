@@ -17,22 +17,6 @@ namespace aurivane {
 
 using modTellAFriend::TrimSpaces;
 
-MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setTabChangesFocus(true);
-}
-
-QString MultiLineTextBox::text() const {
-    QString plain = toPlainText();
-    return plain.replace(u'\n', QStringLiteral("\r\n"));
-}
-
-void MultiLineTextBox::setText(const QString& text) {
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(plain);
-}
-
 ReferAFriendPanel::ReferAFriendPanel(Platform& platform, QWidget* parent)
     : QGroupBox(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Frame2"));
@@ -129,24 +113,11 @@ QString ReferAFriendPanel::PlaceholderOf(const QObject* box) const {
     return {};
 }
 
-void ReferAFriendPanel::GotFocus(QObject* box) {
-    // The placeholder goes once Qt has told assistive technology of the
-    // focus, after this event: a screen reader takes a focus that follows a
-    // change of the box's text for a repeat and says nothing.
-    m_placeholderToClear = box;
-    QTimer::singleShot(0, this, [this] { ClearPlaceholder(); });
-}
-
 void ReferAFriendPanel::ClearPlaceholder() {
     QObject* box = m_placeholderToClear;
     m_placeholderToClear = nullptr;
     if (box != nullptr && TrimSpaces(box->property("text").toString()) == PlaceholderOf(box))
         box->setProperty("text", QString());
-}
-
-void ReferAFriendPanel::LostFocus(QObject* box) {
-    if (TrimSpaces(box->property("text").toString()).isEmpty())
-        box->setProperty("text", PlaceholderOf(box));
 }
 
 bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -163,9 +134,14 @@ bool ReferAFriendPanel::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
     if (focusWithin && type == QEvent::FocusIn) {
-        GotFocus(watched);
+        // The placeholder goes once Qt has told assistive technology of the
+        // focus, after this event: a screen reader takes a focus that follows
+        // a change of the box's text for a repeat and says nothing.
+        m_placeholderToClear = watched;
+        QTimer::singleShot(0, this, [this] { ClearPlaceholder(); });
     } else if (focusWithin) {
-        LostFocus(watched);
+        if (TrimSpaces(watched->property("text").toString()).isEmpty())
+            watched->setProperty("text", PlaceholderOf(watched));
     } else if (type == QEvent::KeyPress && (watched == txtEmail || watched == txtFriendEmail) &&
                static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
         RunStep([&] {

@@ -20,9 +20,14 @@ class MultiLineTextBox : public QPlainTextEdit {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
-    explicit MultiLineTextBox(QWidget* parent = nullptr);
-    QString text() const;
-    void setText(const QString& text);
+    explicit MultiLineTextBox(QWidget* parent = nullptr) : QPlainTextEdit(parent) {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        setTabChangesFocus(true);
+    }
+    QString text() const { return toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
+    void setText(const QString& text) {
+        setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
 };
 
 // The "Refer A Friend" frame of the support screen: five boxes that show a
@@ -49,8 +54,6 @@ protected:
 
 private:
     QString PlaceholderOf(const QObject* box) const;
-    void GotFocus(QObject* box);
-    void LostFocus(QObject* box);
     // Takes the placeholder away from the box that took the focus last.
     void ClearPlaceholder();
 
@@ -58,7 +61,7 @@ private:
     QString m_lastAddress;
     // The boxes in the order of modTellAFriend::Entries.
     std::array<QWidget*, 5> m_boxes{};
-    // The box whose placeholder goes next (see GotFocus).
+    // The box whose placeholder goes next (see eventFilter).
     QPointer<QObject> m_placeholderToClear;
 };
 

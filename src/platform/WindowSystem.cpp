@@ -39,10 +39,6 @@ protected:
     }
 
 private:
-    struct Watched {
-        std::optional<QSize> fixedSize; // put aside while the compositor maximizes it
-    };
-
     void Watch(QWindow& window) {
         if (m_watched.contains(&window))
             return;
@@ -56,26 +52,26 @@ private:
     void Requested(QWindow& window, Qt::WindowState state) {
         if (!(Enlarged & state) || window.minimumSize() != window.maximumSize())
             return;
-        m_watched[&window].fixedSize = window.maximumSize();
+        m_watched[&window] = window.maximumSize();
         window.setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 
     // The compositor reported a new state.
     void Settle(QWindow& window) {
         const auto found = m_watched.find(&window);
-        if (found == m_watched.end() || !found->fixedSize)
+        if (found == m_watched.end() || !found->has_value())
             return;
         if (window.windowStates() & Enlarged) {
             QTimer::singleShot(
                 0, &window, [w = &window] { w->setWindowStates(w->windowStates() & ~Enlarged); });
             return;
         }
-        const QSize fixed = *found->fixedSize;
-        found->fixedSize.reset();
-        window.setMaximumSize(fixed);
+        window.setMaximumSize(**found);
+        found->reset();
     }
 
-    QHash<const QWindow*, Watched> m_watched;
+    // Each shown window, with its fixed size put aside while the compositor maximizes it.
+    QHash<const QWindow*, std::optional<QSize>> m_watched;
 };
 
 } // namespace
@@ -98,16 +94,9 @@ bool WaylandPluginIn(const QStringList& folders) {
 }
 
 QByteArray PlatformVariable(Choice choice) {
-    switch (choice) {
-    case Choice::X11:
-        return QByteArrayLiteral("xcb;wayland");
-    case Choice::Wayland:
-        return QByteArrayLiteral("wayland");
-    case Choice::QtDecides:
-    case Choice::NoDisplay:
-        break;
-    }
-    return {};
+    return choice == Choice::X11       ? QByteArrayLiteral("xcb;wayland")
+           : choice == Choice::Wayland ? QByteArrayLiteral("wayland")
+                                       : QByteArray();
 }
 
 Surroundings Surroundings::OfThisProcess(int argc, const char* const* argv) {
