@@ -2,11 +2,9 @@
 
 #include <QFontMetrics>
 #include <QIcon>
-#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleFactory>
@@ -54,46 +52,6 @@ template <typename TooBig> void ShrinkFontWhile(QLabel& label, TooBig tooBig) {
     label.setFont(font);
 }
 
-// One of the base style's icons, asked of it when first drawn or measured.
-class DeferredStandardIcon : public QIconEngine {
-public:
-    DeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which)
-        : m_style(style), m_which(which) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        // `size` is in device pixels already.
-        return Icon().pixmap(size, 1.0, mode, state);
-    }
-
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return pixmap(size, mode, state).size();
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return Icon().availableSizes(mode, state);
-    }
-
-    bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("aurivane.deferred"); }
-    QIconEngine* clone() const override { return new DeferredStandardIcon(*this); }
-
-private:
-    const QIcon& Icon() {
-        if (m_icon.isNull() && !m_style.isNull())
-            m_icon = m_style->standardIcon(m_which);
-        return m_icon;
-    }
-
-    QPointer<QStyle> m_style;
-    QStyle::StandardPixmap m_which;
-    QIcon m_icon;
-};
-
 class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -104,7 +62,7 @@ public:
         // which the fixed-size windows never need; reading its pictures would
         // load every image plugin.
         if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
-            return QIcon(new DeferredStandardIcon(baseStyle(), which));
+            return {};
         return QProxyStyle::standardIcon(which, option, widget);
     }
 };
