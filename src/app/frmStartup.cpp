@@ -10,8 +10,6 @@
 #include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
 
-#include <QLabel>
-
 #include <stdexcept>
 
 namespace aurivane {
@@ -62,24 +60,13 @@ void frmStartup::CoBrand_Randomize() {
     const float r = m_platform.nextRandom();
     const float scaled = r * 6.0F + 1.0F;
     intCoBrandRandomNumber = static_cast<qint16>(Platform::RoundHalfEven(scaled));
-    QLabel* front = nullptr;
-    switch (intCoBrandRandomNumber) {
-    case 1:
-    case 3:
-    case 5:
-        front = m_main.isNull() ? nullptr : m_main->lblCobrand;
-        break;
-    case 2:
-    case 4:
-    case 6:
-        front = m_main.isNull() ? nullptr : m_main->lblFullBrand;
-        break;
-    default:
+    // 1, 3 and 5 bring the co-brand label forward, 2, 4 and 6 the full-brand one.
+    if (intCoBrandRandomNumber < 1 || intCoBrandRandomNumber > 6)
         return;
-    }
-    if (front == nullptr)
+    if (m_main.isNull())
         throw std::runtime_error("the main window is not there");
-    m_main->BringPromotionToFront(front);
+    m_main->BringPromotionToFront(intCoBrandRandomNumber % 2 == 1 ? m_main->lblCobrand
+                                                                  : m_main->lblFullBrand);
 }
 
 void frmStartup::ShowSupportScreen() {
