@@ -1,15 +1,23 @@
 #include "Monitors.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
+#include <string_view>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 namespace aurivane::Monitors {
 
@@ -17,31 +25,80 @@ namespace {
 
 constexpr const char* OpensOnProperty = "aurivaneOpensOn";
 
-// The frame the window manager drew around the last of our windows it
-// framed: the likeliest frame of the next one, until that is framed too.
-QMargins g_lastFrame;
-
-QScreen* MonitorNamed(const QString& name) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const auto found = std::find_if(screens.cbegin(), screens.cend(),
-                                    [&](const QScreen* screen) { return screen->name() == name; });
-    return found != screens.cend() ? *found : nullptr;
+// On X11 nothing until the window manager has framed the shown window; Qt
+// reckons a frame still being made (KWin's) as negative.
+QMargins FrameOf(const QWindow* handle) {
+    const QMargins frame = handle != nullptr ? handle->frameMargins() : QMargins();
+    return std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) < 0 ? QMargins()
+                                                                                    : frame;
 }
 
-// On X11 nothing until the window manager has framed the shown window.
-QMargins FrameOf(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    return handle != nullptr ? handle->frameMargins() : QMargins();
+#if QT_CONFIG(xcb)
+xcb_atom_t Atom(xcb_connection_t* x, std::string_view name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, name.size(), name.data()), {}), &std::free);
+    return reply ? reply->atom : xcb_atom_t{};
 }
 
-// Returns the frame it reckoned with.
-QMargins CentreWithFrame(QWidget& window) {
+QList<quint32> Cardinals(xcb_connection_t* x, xcb_window_t window, std::string_view property) {
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            x, xcb_get_property(x, 0, window, Atom(x, property), XCB_ATOM_ANY, 0, 4096), {}),
+        &std::free);
+    if (!reply || reply->format != 32)
+        return {};
+    const auto* values = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+#endif
+
+// The frame the window manager will draw around `window`, asked before it
+// shows; nothing where it does not say (KWin) or the system is not X11.
+QMargins PromisedFrame([[maybe_unused]] QWidget& window, [[maybe_unused]] qreal devicePixelRatio) {
+#if QT_CONFIG(xcb)
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr)
+        return {};
+    xcb_connection_t* x = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    xcb_client_message_event_t message{};
+    message.type = Atom(x, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!Cardinals(x, root, "_NET_SUPPORTED").contains(message.type))
+        return {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window.winId());
+    // An earlier answer may no longer hold (the window has since become of fixed size).
+    xcb_delete_property(x, message.window, Atom(x, "_NET_FRAME_EXTENTS"));
+    xcb_send_event(x, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const QList<quint32> e = Cardinals(x, message.window, "_NET_FRAME_EXTENTS");
+        if (e.size() == 4) // left, right, top, bottom
+            return (QMarginsF(e[0], e[2], e[1], e[3]) / devicePixelRatio).toMargins();
+        QThread::msleep(2);
+    } while (waited.elapsed() < 200);
+#endif
+    return {};
+}
+
+} // namespace
+
+QMargins Centre(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
     if (target == nullptr)
         return {};
-    QMargins frame = FrameOf(window);
+    QMargins frame = FrameOf(window.windowHandle());
     if (frame.isNull())
-        frame = g_lastFrame;
+        frame = PromisedFrame(window, target->devicePixelRatio());
+    // Where the window manager does not say, one of our windows framed before does.
+    for (const QWindow* framed : QGuiApplication::topLevelWindows()) {
+        if (frame.isNull())
+            frame = FrameOf(framed);
+    }
     const QRect area = target->availableGeometry();
     // While a window changes monitor, its size may for a moment be the other scale's.
     const bool fixed = window.minimumSize() == window.maximumSize();
@@ -54,6 +111,8 @@ QMargins CentreWithFrame(QWidget& window) {
     window.move(client - (window.geometry().topLeft() - window.pos()));
     return frame;
 }
+
+namespace {
 
 // Asking for the size in points again asks the window manager for the new scale's pixels.
 void FitToScale(QWindow& window) {
@@ -72,7 +131,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
-            m_frame = CentreWithFrame(m_window);
+            m_frame = Centre(m_window);
             m_handle = m_window.windowHandle();
             if (m_handle != nullptr)
                 m_handle->installEventFilter(this);
@@ -80,11 +139,8 @@ protected:
                    m_handle->isExposed()) {
             // On screen, and so framed.
             m_handle->removeEventFilter(this);
-            const QMargins frame = FrameOf(m_window);
-            if (!frame.isNull())
-                g_lastFrame = frame;
-            if (frame != m_frame)
-                CentreWithFrame(m_window);
+            if (m_frame.isNull() && !FrameOf(m_handle).isNull())
+                Centre(m_window);
             // Once on screen: before, X11 reports places it had on its way
             // there. Qt takes in the new monitor and its scale first.
             QWindow* handle = m_handle;
@@ -106,7 +162,7 @@ private:
 QScreen* OpeningMonitor(const QWidget& window) {
     const QVariant sent = window.property(OpensOnProperty);
     if (sent.isValid()) {
-        if (QScreen* monitor = MonitorNamed(sent.toString()))
+        if (QScreen* monitor = sent.value<QPointer<QScreen>>())
             return monitor;
     } else if (const QWidget* owner = window.parentWidget(); owner != nullptr) {
         // A hidden owner (the start-up form) places nothing.
@@ -117,12 +173,8 @@ QScreen* OpeningMonitor(const QWidget& window) {
 }
 
 void OpenOnMonitorOf(QWidget& window, const QWidget& other) {
-    if (const QScreen* monitor = other.window()->screen())
-        window.setProperty(OpensOnProperty, monitor->name());
-}
-
-void Centre(QWidget& window) {
-    CentreWithFrame(window);
+    if (QScreen* monitor = other.window()->screen())
+        window.setProperty(OpensOnProperty, QVariant::fromValue(QPointer<QScreen>(monitor)));
 }
 
 void CentreOnFirstShow(QWidget& window) {
