@@ -95,7 +95,7 @@ def test_reminder_yes_opens_download_page(world, platform):
     address = urllib.parse.urlsplit(opened[0])
     assert address.path.endswith("/aurivane/ssd.php") and \
         address.query == "page=download-web-page", "opened %r" % opened[0]
-    # The browser inherits the user's platform, never the program's choice.
+    # The browser inherits the user's platform, never the program's own settings.
     assert world.opener.opened(".platform") == [platform or ""]
     assert world.duration() in (short_date(world.today()),
                                 short_date(old + datetime.timedelta(15)))

@@ -221,15 +221,16 @@ class Home:
 
 class Opener:
     """A stand-in xdg-open in a folder of its own (`bin`), which only appends
-    the address it is handed to a log, one line each, and the Qt platform it
-    inherited to another."""
+    the address it is handed to a log, one line each, and the Qt variables it
+    inherited of those the program sets for itself to another."""
 
     def __init__(self, root):
         self.bin, self.log = os.path.join(root, "bin"), os.path.join(root, "opened.txt")
         os.makedirs(self.bin)
         with open(os.path.join(self.bin, "xdg-open"), "w", encoding="utf-8") as f:
             f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.log +
-                    'printf "%%s\\n" "$QT_QPA_PLATFORM" >> "%s.platform"\n' % self.log)
+                    'printf "%%s\\n" "$QT_QPA_PLATFORM$QT_RELY_ON_NET_WORKAREA_ATOM" >> "%s.platform"\n'
+                    % self.log)
         os.chmod(os.path.join(self.bin, "xdg-open"), 0o755)
 
     def opened(self, what=""):
