@@ -11,7 +11,6 @@
 #include <QWidget>
 #include <QtMath>
 
-#include <memory>
 #include <mutex>
 
 namespace aurivane::FormLook {
@@ -102,9 +101,25 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font,
 }
 
 QPalette FixedLightPalette() {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette palette = fusion->standardPalette();
-    palette.setColor(QPalette::Window, White);
+    const QColor face(240, 240, 240);
+    const QColor grey(160, 160, 160);
+    const QColor greyText(109, 109, 109);
+    QPalette palette(Black, face, White, grey, grey, Black, White, White, White);
+    // In every group; a disabled control's text and selection are then greyed.
+    palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
+    palette.setColor(QPalette::AlternateBase, face);
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, White);
+    palette.setColor(QPalette::Link, QColor(0, 102, 204));
+    palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Black);
+    palette.setColor(QPalette::PlaceholderText, greyText);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, grey);
     // Every role counts as set, so that none is taken from the desktop's.
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         const auto g = static_cast<QPalette::ColorGroup>(group);

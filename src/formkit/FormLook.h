@@ -60,8 +60,8 @@ inline const QColor Navy{0, 0, 128};
 inline const QColor LinkBlue{0, 0, 192};
 inline const QColor Yellow{255, 255, 0};
 
-// Every role of every group in Fusion's light colours, for a white form: a
-// text or check box following a dark desktop palette would vanish there.
+// Every role of every group in the classic light colours, for a white form:
+// a text or check box following a dark desktop palette would vanish there.
 QPalette FixedLightPalette();
 
 // The outline of `area`, each edge `thickness` layout pixels rounded to whole
