@@ -15,7 +15,9 @@ from worlds import (IN_2030, MESSAGE_TITLE, WAIT, exit_status, short_date, stder
 
 
 
-def first_start_and_orderly_end(world, remove_settings=False):
+@pytest.mark.parametrize("remove_settings", [False, True],
+                         ids=["orderly end", "settings removed while running"])
+def test_first_start_and_orderly_end(world, remove_settings):
     """With `remove_settings`, the settings folder is removed while it runs."""
     before = world.today()
     app = world.start()
@@ -28,14 +30,6 @@ def first_start_and_orderly_end(world, remove_settings=False):
         stored = None
     world.end_via_support_screen(app, window)
     assert world.duration() == stored, "the exit changed the stored date"
-
-
-def test_first_start_and_orderly_end(world):
-    first_start_and_orderly_end(world)
-
-
-def test_settings_removed_while_running(world):
-    first_start_and_orderly_end(world, remove_settings=True)
 
 
 def test_no_display_says_so(world):
