@@ -22,13 +22,6 @@ class LinkAccessible : public QAccessibleWidget {
 public:
     explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
-    QString text(QAccessible::Text t) const override {
-        // A link is named by its text unless given a name of its own.
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;

@@ -24,7 +24,6 @@ public:
     explicit FocusRing(QWidget& window) : QFocusFrame(&window), m_window(window) {
         setObjectName(QStringLiteral("focusRing"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
         window.installEventFilter(this);
         connect(qApp, &QApplication::focusChanged, this, [this] { Follow(); });
         hide();

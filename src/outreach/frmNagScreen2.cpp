@@ -25,7 +25,6 @@ namespace aurivane {
 frmNagScreen2::frmNagScreen2(Platform& platform, Forms& forms, const QIcon& icon, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_forms(forms), m_icon(icon) {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     // A title bar that can close the window, and no resizing frame, which
     // Windows draws around a window of fixed size unless told.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

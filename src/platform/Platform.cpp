@@ -6,8 +6,6 @@
 
 namespace aurivane {
 
-Platform::~Platform() = default;
-
 int Platform::RoundHalfEven(double value) {
     if (std::isnan(value))
         return 0;

@@ -20,7 +20,7 @@ public:
     Platform() = default;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
-    virtual ~Platform();
+    virtual ~Platform() = default;
 
     // The caption of every message box, and with the version that of the windows.
     static QString ApplicationTitle() { return QStringLiteral("Aurivane"); }

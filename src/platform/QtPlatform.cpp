@@ -33,10 +33,6 @@ std::unique_ptr<QSettings> openSettings(const QString& file, const QString& appl
                                        application);
 }
 
-QString settingsKey(const QString& section, const QString& name) {
-    return section + u'/' + name;
-}
-
 // Centred on its owner's monitor, not over its owner; its size is known only
 // once Qt has laid it out for showing.
 class PlacedMessageBox final : public QMessageBox {
@@ -85,7 +81,7 @@ std::optional<QString> QtPlatform::readSetting(const QString& application, const
     const auto settings = openSettings(m_settingsFile, application);
     if (settings->status() == QSettings::AccessError)
         return std::nullopt;
-    const QVariant value = settings->value(settingsKey(section, name));
+    const QVariant value = settings->value(section + u'/' + name);
     if (!value.isValid())
         return defaultText;
     if (value.typeId() == QMetaType::QStringList)
@@ -98,7 +94,7 @@ bool QtPlatform::writeSetting(const QString& application, const QString& section
     const auto settings = openSettings(m_settingsFile, application);
     if (!settings->isWritable())
         return false;
-    settings->setValue(settingsKey(section, name), value);
+    settings->setValue(section + u'/' + name, value);
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
