@@ -7,9 +7,8 @@ from worlds import exit_status, wait_for
 
 
 def box_above_support_screen(world, wm, app, support, action):
-    """Does `action`, waits for the message box it brings and checks that
-    the box stands above the support screen and shows on the screen; then
-    closes it with Return."""
+    """Does `action`; the message box it brings stands above the support
+    screen and shows on the screen; then Return closes it."""
     def settled():  # placed and painted: clicks land where they are aimed
         first = wm.screenshot(support)
         time.sleep(0.3)
