@@ -495,8 +495,7 @@ private slots:
 
     // --- a screen of scale 2 -----------------------------------------------
 
-    // Every picture keeps its size in layout pixels and shows the artwork
-    // drawn at twice that size.
+    // Every picture keeps its size in layout pixels, showing the artwork drawn twice as large.
     void picturesComeFromTheDoubleSizeArtwork() {
         MainWindow main;
         frmMain& w = *main.window;

@@ -104,21 +104,21 @@ private slots:
         QCOMPARE(f.screen->picNagscreen2Icon->pixmap().toImage(), expected);
         QCOMPARE(f.screen->windowIcon().pixmap(32, 32).toImage(), expected);
         QCOMPARE(f.platform.topmostWindows, (QList<QPointer<QWidget>>{f.screen.data()}));
-        // The one-line label and the check box, both links, show their whole
-        // text and the pointing hand.
-        for (const QWidget* link :
-             std::initializer_list<const QWidget*>{f.screen->lblGoToHome, f.screen->Check1}) {
-            const QString text = link->property("text").toString();
-            QVERIFY2(QFontMetrics(link->font()).horizontalAdvance(text) <= link->width(),
+        // The title and the two links show their whole line; the links, the pointing hand.
+        const QWidget* title = f.screen->lblNagScreen2Caption;
+        for (const QWidget* shown : std::initializer_list<const QWidget*>{
+                 title, f.screen->lblGoToHome, f.screen->Check1}) {
+            const QString text = shown->property("text").toString();
+            QVERIFY2(QFontMetrics(shown->font()).horizontalAdvance(text) <= shown->width(),
                      qPrintable(text));
-            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(shown->cursor().shape(),
+                     shown == title ? Qt::ArrowCursor : Qt::PointingHandCursor);
         }
         // Wrapped texts stay inside their boxes.
         for (const QLabel* label : {f.screen->Label2, f.screen->Label3})
             QVERIFY2(WrappedTextFits(*label), qPrintable(label->text().left(40)));
-        // Check1 is a link that never stays ticked, clicked twice and pressed
-        // twice by the space bar; the softwares link is clicked, then pressed
-        // as a screen reader does.
+        // Check1, a link never left ticked, clicked twice and pressed twice by
+        // Space; the softwares link clicked, then pressed as a screen reader does.
         const QString home = SitePage(QStringLiteral("home-page"));
         QStringList opened;
         for (const bool byKeyboard : {false, false, true, true}) {

@@ -294,9 +294,8 @@ private slots:
         }
     }
 
-    // A window of fixed size that the window system moves to a monitor of
-    // twice the scale, with the pixels it had there before (as X11 does),
-    // takes its size in points again: 300 by 200.
+    // A fixed-size window moved to a monitor of twice the scale with the pixels
+    // it had before (as X11 does) takes its size in points again: 300 by 200.
     void fixedSizeWindowKeepsItsPointsOnAnotherScale() {
         QPlatformNativeInterface* offscreen = QGuiApplication::platformNativeInterface();
         const auto configuration = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(

@@ -67,6 +67,8 @@ inline void CompareWithDrawnRow(const QWidget& form) {
     const auto fore = button ? QPalette::ButtonText : (box ? QPalette::Text : QPalette::WindowText);
     const auto ground = button ? QPalette::Button : (box ? QPalette::Base : QPalette::Window);
     QCOMPARE(face.isEmpty() ? face : seen, face);
-    QCOMPARE(text.isValid() ? widget->palette().color(fore) : text, text);
-    QCOMPARE(back.isValid() ? widget->palette().color(ground) : back, back);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) { // in front, or behind another
+        QCOMPARE(text.isValid() ? widget->palette().color(group, fore) : text, text);
+        QCOMPARE(back.isValid() ? widget->palette().color(group, ground) : back, back);
+    }
 }
