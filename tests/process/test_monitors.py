@@ -23,8 +23,8 @@ KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n
 # name presses those keys in it, "unplug" takes B away, "restore" minimises it
 # and brings it back (where it was, not centred again), and (window, monitor)
 # waits for that window to stand on that monitor's free area at its size for
-# that scale, centred unless moved (one too large at its top-left) and, unless
-# the program's first, from its first showing; it is then in front.
+# that scale, centred to the pixel unless moved (one too large at its top-left)
+# and from its first showing; it is then in front.
 MONITOR_ROWS = {
     "start on the primary": (1, "", [("main", "B")]),
     "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
@@ -79,17 +79,17 @@ def test_several_monitors(world, openbox, scale, start, steps):
 
 def whole_on(world, openbox, app, seen, kept, scale, kind, monitor):
     """Waits for the `kind` window of `app` to stand whole on `monitor`, at its
-    size for the monitor's scale and, unless moved, centred, from its first
-    showing when others came before; if kept, where it was; returns it."""
+    size for the monitor's scale and, unless moved, centred from its first
+    showing; if kept, where it was; returns it."""
     width, _, height, _, left, top = map(int, re.split("[/x+]", MONITORS.get(
         monitor, MONITORS.get("*" + monitor))))
     height -= PANEL if monitor == "B" else 0
     slack = scale - 1 if monitor == "B" else 0  # pixels lost to rounding at that scale
     size = [n and n * (scale if monitor == "B" else 1) for n in CLIENT[kind]]
-    found, later = [], any(w not in (None, seen.get(kind)) for w in seen.values())
+    found = []
 
     def first_ok(window, x, y):  # no jump after openbox first showed it
-        first = openbox.first_place(window) if later else (x, y)
+        first = openbox.first_place(window)
         found.append(first)
         return first is not None and max(abs(first[0] - x), abs(first[1] - y)) <= slack
 
@@ -105,7 +105,7 @@ def whole_on(world, openbox, app, seen, kept, scale, kind, monitor):
             if size[0] in (None, client[0]) and size[1] in (None, client[1]) and \
                     left - slack <= x <= max(left, left + width - w) + slack and \
                     top - slack <= y <= max(top, top + height - h) + slack and \
-                    kept.get(window) in (None, (x, y)) and (window in kept or off <= 6
+                    kept.get(window) in (None, (x, y)) and (window in kept or off <= 2 + 4 * slack
                                                             and first_ok(window, x, y)):
                 return window
         return None
