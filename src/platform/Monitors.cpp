@@ -87,10 +87,10 @@ QMargins PromisedFrame([[maybe_unused]] QWidget& window, [[maybe_unused]] qreal 
 
 } // namespace
 
-QMargins Centre(QWidget& window) {
+void Centre(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
     if (target == nullptr)
-        return {};
+        return;
     QMargins frame = FrameOf(window.windowHandle());
     if (frame.isNull())
         frame = PromisedFrame(window, target->devicePixelRatio());
@@ -109,7 +109,6 @@ QMargins Centre(QWidget& window) {
         QPoint(frame.left(), frame.top());
     // move() places the frame as far as Qt knows it, else the client area.
     window.move(client - (window.geometry().topLeft() - window.pos()));
-    return frame;
 }
 
 namespace {
@@ -131,16 +130,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
-            m_frame = Centre(m_window);
+            Centre(m_window);
             m_handle = m_window.windowHandle();
             if (m_handle != nullptr)
                 m_handle->installEventFilter(this);
         } else if (watched == m_handle && event->type() == QEvent::Expose &&
                    m_handle->isExposed()) {
-            // On screen, and so framed.
             m_handle->removeEventFilter(this);
-            if (m_frame.isNull() && !FrameOf(m_handle).isNull())
-                Centre(m_window);
             // Once on screen: before, X11 reports places it had on its way
             // there. Qt takes in the new monitor and its scale first.
             QWindow* handle = m_handle;
@@ -154,7 +150,6 @@ private:
     QWidget& m_window;
     QPointer<QWindow> m_handle;
     bool m_shown = false;
-    QMargins m_frame;
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-class QMargins;
 class QScreen;
 class QWidget;
 
@@ -15,14 +14,12 @@ QScreen* OpeningMonitor(const QWidget& window);
 void OpenOnMonitorOf(QWidget& window, const QWidget& other);
 
 // Centres the top-level `window`, frame included, in its opening monitor's
-// free area; one larger than that area goes to its top-left corner. Returns
-// the frame it reckoned with.
-QMargins Centre(QWidget& window);
+// free area; one larger than that area goes to its top-left corner.
+void Centre(QWidget& window);
 
-// Centres `window` on its first show, and again once the window manager has
-// framed it if the frame is not the one it was centred with. Of fixed size, it
-// keeps its size in points on a monitor of another scale: Windows does this
-// itself, X11 keeps the pixels and cuts the form off.
+// Centres `window` on its first show, and only then. Of fixed size, it keeps
+// its size in points on a monitor of another scale: Windows does this itself,
+// X11 keeps the pixels and cuts the form off.
 void CentreOnFirstShow(QWidget& window);
 
 } // namespace aurivane::Monitors

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -164,10 +165,15 @@ private slots:
         edit->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(edit->text(), QString());
         edit->setText(typed);
-        // Switching to another window and back leaves the box alone.
+        // Switching to another window and back, or opening a menu over it, leaves the box alone.
         QWidget other;
         QVERIFY(ShowActive(&other) && f.showActive());
+        QMenu menu;
+        menu.addAction(QStringLiteral("Paste"));
+        menu.popup(edit->mapToGlobal(QPoint()));
+        QTRY_VERIFY(menu.isVisible());
         QCOMPARE(edit->text(), typed);
+        menu.close();
         f.screen->cmdClose->setFocus(Qt::TabFocusReason);
         QCOMPARE(edit->text(), afterLeaving);
         // Entering a box with the user's own text leaves it alone.
