@@ -191,9 +191,8 @@ struct RowForm {
     }
 };
 
-// What Qt tells assistive technology while a screen reader listens, in
-// order: each event, its object, the name it is told with and the focused
-// control's description as it was then.
+// What Qt tells assistive technology while a screen reader listens, in order: each event, its
+// object, the name it is told with and the focused control's description as it was then.
 struct Told {
     QAccessible::Event type;
     QPointer<QObject> object;
@@ -227,11 +226,9 @@ public:
     }
 };
 
-// After an action: the focus is on `focus`, in `window`, a dialog if so
-// said; it was told under `name`, and nowhere on its way there, with
-// `description` by then, and no caret moved in it before (a screen reader
-// would then take the box for the focus, and the focus told after for a
-// repeat).
+// After an action: the focus is on `focus`, in `window`, a dialog if so said; it was told under
+// `name`, and nowhere on its way there, with `description` by then, and no caret moved in it before
+// (a screen reader would then take the box for the focus, and the focus told after for a repeat).
 void CheckFocusTold(QWidget* window, bool dialog, const char* focus, const char* name,
                     const char* description) {
     QCoreApplication::processEvents();

@@ -169,9 +169,7 @@ private slots:
         QWidget other;
         QVERIFY(ShowActive(&other) && f.showActive());
         QMenu menu;
-        menu.addAction(QStringLiteral("Paste"));
         menu.popup(edit->mapToGlobal(QPoint()));
-        QTRY_VERIFY(menu.isVisible());
         QCOMPARE(edit->text(), typed);
         menu.close();
         f.screen->cmdClose->setFocus(Qt::TabFocusReason);

@@ -41,10 +41,9 @@ template <typename Form> bool ShowActive(Form* form) {
     return QTest::qWaitForWindowActive(form);
 }
 
-// A screen reader on a link, as Orca and NVDA go about it: it moves the
-// focus there (which opens nothing), then gives the link's first action,
-// its press. False when `control` is not announced as a link, press first,
-// with no value to read out after its name, or when the focus did not come.
+// A screen reader on a link, as Orca and NVDA go about it: it moves the focus there (which opens
+// nothing), then gives the link's first action, its press. False when `control` is not announced as
+// a link, press first, with no value to read out after its name, or when the focus did not come.
 inline bool PressLink(QWidget* control) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QAccessibleActionInterface* actions = accessible->actionInterface();
@@ -78,10 +77,9 @@ inline QString StoredReminderDate(const aurivane::FakePlatform& platform) {
     return aurivane::modHelp::DecodeSetting(platform.settings.value(ReminderDateKey));
 }
 
-// QTEST_MAIN for suites that also run with the desktop's text enlarged:
-// "-font-dpi N" first on the command line runs them at N dots per inch
-// (QT_FONT_DPI, the way X11 desktops enlarge text); without it they run at
-// the usual 96, whatever the developer's environment says.
+// QTEST_MAIN for suites that also run with the desktop's text enlarged: "-font-dpi N" first on the
+// command line runs them at N dots per inch (QT_FONT_DPI, the way X11 desktops enlarge text);
+// without it they run at the usual 96, whatever the developer's environment says.
 #define AURIVANE_TEST_MAIN_WITH_FONT_DPI(TestObject)                                               \
     int main(int argc, char* argv[]) {                                                             \
         std::vector<char*> args(argv, argv + argc);                                                \

@@ -25,10 +25,9 @@ inline void AddPlace(const QString& control, int left, int top, int width = 0, i
         << control << QRect(left, top, width, height) << QString() << QColor() << QColor();
 }
 
-// A look: the face as "family points [bold] [underline]" and the text and
-// background colours; an empty face or an invalid colour is not checked. A
-// button's colours are its text and face, a text box's or list's its text
-// and box.
+// A look: the face as "family points [bold] [underline]" and the text and background colours; an
+// empty face or an invalid colour is not checked. A button's colours are its text and face, a text
+// box's or list's its text and box.
 inline void AddLook(const char* control, const char* face, QColor text, QColor back = {}) {
     QTest::addRow("look of %s", control)
         << QString::fromLatin1(control) << QRect() << QString::fromLatin1(face) << text << back;
