@@ -112,6 +112,7 @@ private slots:
         AddPlace("cmdOK", 5745, 2880, 1260, 345);
         AddLook("frmAbout", "Verdana 8.25", QColor(255, 192, 192), QColor(64, 0, 0));
         AddLook("Label2", "Verdana 14.25 bold", QColor(103, 203, 255));
+        AddLook("Line2", "", {}, QColor(103, 203, 255)); // the rule across the box
     }
     void asDrawn() {
         Fixture f;
