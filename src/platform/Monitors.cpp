@@ -12,7 +12,9 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #if QT_CONFIG(xcb)
@@ -24,14 +26,6 @@ namespace aurivane::Monitors {
 namespace {
 
 constexpr const char* OpensOnProperty = "aurivaneOpensOn";
-
-// On X11 nothing until the window manager has framed the shown window; Qt
-// reckons a frame still being made (KWin's) as negative.
-QMargins FrameOf(const QWindow* handle) {
-    const QMargins frame = handle != nullptr ? handle->frameMargins() : QMargins();
-    return std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) < 0 ? QMargins()
-                                                                                    : frame;
-}
 
 #if QT_CONFIG(xcb)
 xcb_atom_t Atom(xcb_connection_t* x, std::string_view name) {
@@ -52,19 +46,23 @@ QList<quint32> Cardinals(xcb_connection_t* x, xcb_window_t window, std::string_v
 }
 #endif
 
-// The frame the window manager will draw around `window`, asked before it
-// shows; nothing where it does not say (KWin) or the system is not X11.
-QMargins PromisedFrame([[maybe_unused]] QWidget& window, [[maybe_unused]] qreal devicePixelRatio) {
+// The frame the window manager will draw around `window`, asked before it shows:
+// none off X11 or without a window manager; nothing where it will not say (KWin).
+std::optional<QMargins> PromisedFrame([[maybe_unused]] QWidget& window,
+                                      [[maybe_unused]] qreal devicePixelRatio) {
 #if QT_CONFIG(xcb)
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr)
-        return {};
+        return QMargins();
     xcb_connection_t* x = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     xcb_client_message_event_t message{};
     message.type = Atom(x, "_NET_REQUEST_FRAME_EXTENTS");
-    if (!Cardinals(x, root, "_NET_SUPPORTED").contains(message.type))
-        return {};
+    const QList<quint32> supported = Cardinals(x, root, "_NET_SUPPORTED");
+    if (supported.isEmpty())
+        return QMargins();
+    if (!supported.contains(message.type))
+        return std::nullopt;
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = static_cast<xcb_window_t>(window.winId());
@@ -79,10 +77,12 @@ QMargins PromisedFrame([[maybe_unused]] QWidget& window, [[maybe_unused]] qreal 
         const QList<quint32> e = Cardinals(x, message.window, "_NET_FRAME_EXTENTS");
         if (e.size() == 4) // left, right, top, bottom
             return (QMarginsF(e[0], e[2], e[1], e[3]) / devicePixelRatio).toMargins();
-        QThread::msleep(2);
+        QThread::usleep(200);
     } while (waited.elapsed() < 200);
+    return QMargins(); // Gone, or too busy to answer: the client area is centred.
+#else
+    return QMargins();
 #endif
-    return {};
 }
 
 } // namespace
@@ -91,13 +91,16 @@ void Centre(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
     if (target == nullptr)
         return;
-    QMargins frame = FrameOf(window.windowHandle());
-    if (frame.isNull())
-        frame = PromisedFrame(window, target->devicePixelRatio());
-    // Where the window manager does not say, one of our windows framed before does.
-    for (const QWindow* framed : QGuiApplication::topLevelWindows()) {
-        if (frame.isNull())
-            frame = FrameOf(framed);
+    // Known at once on Windows; on X11 only once the window manager has framed the shown window.
+    QMargins frame =
+        window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        const std::optional<QMargins> promised = PromisedFrame(window, target->devicePixelRatio());
+        if (!promised) { // The window manager places it; a dialog must not place itself.
+            window.setAttribute(Qt::WA_Moved);
+            return;
+        }
+        frame = *promised;
     }
     const QRect area = target->availableGeometry();
     // While a window changes monitor, its size may for a moment be the other scale's.

@@ -45,6 +45,9 @@ protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
         Monitors::Centre(*this);
+        // As QDialog does: not a place the box asked for, else Qt would give its
+        // laid-out size one where the window manager is to place it.
+        setAttribute(Qt::WA_Moved, false);
     }
 };
 

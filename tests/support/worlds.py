@@ -71,10 +71,11 @@ def environment(base=os.environ, **changes):
 
 
 def wait_for(what, probe, timeout=WAIT):
-    """`probe()` once it is true; fails after `timeout` seconds."""
+    """`probe()` once it is true; fails after `timeout` seconds, saying `what`."""
     deadline = time.monotonic() + timeout
     while not (result := probe()):
-        assert time.monotonic() < deadline, "timed out waiting for " + what
+        assert time.monotonic() < deadline, "timed out waiting for %s" % (
+            what() if callable(what) else what)
         time.sleep(0.1)
     return result
 
@@ -380,13 +381,20 @@ def exit_status(process, timeout=WAIT):
 
 # --- a window manager, a Wayland compositor, a screen reader -----------------
 
-class WindowManager:
-    """What openbox says about the windows."""
+# The window managers of the major desktops, as each desktop starts them.
+DESKTOPS = {"openbox": "openbox --sm-disable", "xfwm4": "xfwm4 --replace --compositor=off",
+            "kwin_x11": "kwin_x11 --replace", "mutter": "mutter --x11 --replace",
+            "metacity": "metacity --replace", "marco": "marco --replace --no-composite",
+            "muffin": "muffin --replace"}
 
-    def __init__(self, display):
-        self.display, self.x = display, display.x
+
+class WindowManager:
+    """What the window manager (openbox unless named) says about the windows."""
+
+    def __init__(self, display, name="openbox"):
+        self.display, self.x, self.name = display, display.x, name
         self.root = self.x.screen().root
-        wait_for("openbox", lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
+        wait_for(name, lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
         # Frames as openbox creates, moves and maps them, in order.
         self.events = xdisplay.Display(display.name)
         self.events.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
@@ -397,20 +405,22 @@ class WindowManager:
         reply = window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType)
         return list(reply.value) if reply else []
 
-    def stacking(self):
-        """Managed windows, bottom to top."""
-        return self._property(self.root, "_NET_CLIENT_LIST_STACKING")
+    def above(self, window, other):
+        """Whether `window`'s frame stands above `other`'s (xfwm4 lists no stacking)."""
+        frames = [child.id for child in self.root.query_tree().children]
+        return frames.index(self.outermost(window)) > frames.index(self.outermost(other))
 
-    def managed(self, window):
-        """The managed window that holds `window` (itself, if managed)."""
-        while window not in self.stacking():
+    def outermost(self, window):
+        while self.display.window(window).query_tree().parent != self.root:
             window = self.display.window(window).query_tree().parent.id
-            assert window not in (0, self.root.id), "the window is not managed"
         return window
 
     def keeps_above(self, window):
         state = self._property(self.display.window(window), "_NET_WM_STATE")
         return self.x.intern_atom("_NET_WM_STATE_ABOVE") in state
+
+    def framed(self, window):
+        return bool(self._property(self.display.window(window), "_NET_FRAME_EXTENTS"))
 
     def frame(self, window):
         """The frame around `window` (left, top, width, height) and its client size."""
@@ -432,10 +442,7 @@ class WindowManager:
                 self.mapped_at.setdefault(event.window.id, self.places.get(event.window.id))
             elif event.type == X.DestroyNotify:
                 self.mapped_at.pop(event.window.id, None)
-        frame = self.display.window(window)
-        while frame.query_tree().parent != self.root:
-            frame = frame.query_tree().parent
-        return self.mapped_at.get(frame.id)
+        return self.mapped_at.get(self.outermost(window))
 
     def panel(self, left, right, height):
         """A dock reserving the screen's bottom `height` pixels from x `left` to
@@ -677,15 +684,32 @@ def display(request, shell):
         screen.stop()
 
 
+def window_manager(name, home, display):
+    """One of DESKTOPS on a session bus of its own, its desktop's settings in memory."""
+    command = DESKTOPS[name].split()
+    need(command[0], "dbus-daemon", "wmctrl")
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           env=home.environment(display), stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, text=True)
+    bus_address = bus.stdout.readline().strip()
+    process = subprocess.Popen(command, env=home.environment(
+        display, GSETTINGS_BACKEND="memory", DBUS_SESSION_BUS_ADDRESS=bus_address),
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        yield WindowManager(display, name)
+    finally:
+        end(process, bus)
+
+
 @pytest.fixture(scope=shared_scope)
 def openbox(home, display):
-    need("openbox")
-    process = subprocess.Popen(["openbox", "--sm-disable"], env=home.environment(display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        yield WindowManager(display)
-    finally:
-        end(process)
+    yield from window_manager("openbox", home, display)
+
+
+@pytest.fixture
+def desktop(request, home, display):
+    """The window manager of DESKTOPS that the test's parameter names."""
+    yield from window_manager(request.param, home, display)
 
 
 @pytest.fixture

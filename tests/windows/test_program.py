@@ -282,9 +282,7 @@ def test_support_screen_on_top(wine, display, openbox, program):
     # Its refer-a-friend message stands above it, where the user sees it.
     display.click(support, *REFERRAL_SUBMIT)
     box = wait_for("the refer-a-friend message", lambda: display.windows(MESSAGE_TITLE), WAIT)[0]
-    order = openbox.stacking()
-    assert order.index(openbox.managed(box)) > order.index(openbox.managed(support)), \
-        "the message box stands behind the support screen"
+    assert openbox.above(box, support), "the message box stands behind the support screen"
     display.close_window(box)
     wait_for("the message box to close", lambda: not display.windows(MESSAGE_TITLE), WAIT)
     display.click(support, *EXIT_BUTTON)
