@@ -26,7 +26,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyleOption>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>

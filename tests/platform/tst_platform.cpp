@@ -1,4 +1,3 @@
-#include "platform/Monitors.h"
 #include "platform/QtPlatform.h"
 #include "platform/WindowSystem.h"
 
@@ -6,21 +5,15 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <QWindow>
-#include <qpa/qplatformnativeinterface.h>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <optional>
 
@@ -292,36 +285,6 @@ private slots:
             QCOMPARE(window->minimumSize(), QSize(300, 200));
             QTRY_COMPARE(window->size(), QSize(300, 200));
         }
-    }
-
-    // A fixed-size window moved to a monitor of twice the scale with the pixels
-    // it had before (as X11 does) takes its size in points again: 300 by 200.
-    void fixedSizeWindowKeepsItsPointsOnAnotherScale() {
-        QPlatformNativeInterface* offscreen = QGuiApplication::platformNativeInterface();
-        const auto configuration = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
-            offscreen->nativeResourceForIntegration("configuration"));
-        const auto configure =
-            reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
-                offscreen->nativeResourceForIntegration("setConfiguration"));
-        const QJsonObject before = configuration(offscreen);
-        QJsonArray screens = before[QStringLiteral("screens")].toArray();
-        screens.append(QJsonObject{{"name", "B"}, {"x", 4000}, { "logicalDpi", 192 }});
-        QJsonObject twoMonitors = before;
-        twoMonitors[QStringLiteral("screens")] = screens;
-        configure(twoMonitors, offscreen);
-        const auto restore = qScopeGuard([&] { configure(before, offscreen); });
-
-        QWidget form;
-        form.setFixedSize(300, 200);
-        Monitors::CentreOnFirstShow(form);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QWindow& window = *form.windowHandle();
-        QWindowSystemInterface::handleWindowScreenChanged(&window,
-                                                          QGuiApplication::screens().constLast());
-        QWindowSystemInterface::flushWindowSystemEvents();
-        QCOMPARE(window.devicePixelRatio(), 2.0);
-        QTRY_COMPARE(window.size(), QSize(300, 200));
     }
 #endif
 

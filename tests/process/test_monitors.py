@@ -26,7 +26,6 @@ KEYS = {"about": "alt+h a", "name": "alt+g", "close": "alt+f x", "refer": "alt+n
 # that scale, centred to the pixel unless moved (one too large at its top-left)
 # and from its first showing; it is then in front.
 MONITOR_ROWS = {
-    "start on the primary": (1, "", [("main", "B")]),
     "question first": (1, "question", [("box", "B"), "esc", ("main", "B")]),
     "already running": (1, "second", [("box", "B")]),
     "restored": (1, "", [(1400, 90), "restore", "about", ("about", "B"), ("main", "B")]),

@@ -52,7 +52,6 @@ public:
     QStringList openedAddresses;
     QList<QPointer<QWidget>> topmostWindows;
     QMap<QString, QString> settings; // key: application/section/name
-    int seedCount = 0;
     int settingsWrites = 0;
     int instanceChecks = 0;
     QList<int> endedWith;
@@ -77,7 +76,7 @@ public:
     QDate today() const override { return todayDate; }
     QString dateToText(QDate date) const override;
     std::optional<QDate> textToDate(const QString& text) const override;
-    void seedRandomFromClock() override { ++seedCount; }
+    void seedRandomFromClock() override {}
     float nextRandom() override;
     void endProcess(int exitCode) override { endedWith.append(exitCode); }
 };

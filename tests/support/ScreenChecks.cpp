@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
