@@ -14,6 +14,9 @@ left open and untouched and the CPU time it uses over ten seconds is read.
 figures before and after a change); its file must be called aurivane too,
 as the name of the stored settings follows it.
 
+--window-manager runs one on the display (openbox, say), so that what a
+window costs to be framed is counted.
+
 --wine runs Windows builds under Wine, in a private prefix made first: the
 bare window and Aurivane with stored settings (the settings live in the
 prefix's registry, which one warm-up start fills), no idle measurement. The
@@ -69,8 +72,14 @@ def next_event(dpy, timeout):
 def wait_for_map(dpy, title, deadline):
     while time.monotonic() < deadline:
         event = next_event(dpy, 0.05)
-        if event is not None and event.type == X.MapNotify and title in window_title(dpy, event.window):
-            return True
+        if event is not None and event.type == X.MapNotify:
+            # Under a window manager the root's child is the frame, the client inside it.
+            try:
+                inside = [event.window] + list(event.window.query_tree().children)
+            except Exception:
+                inside = []
+            if any(title in window_title(dpy, w) for w in inside):
+                return True
     return False
 
 
@@ -135,6 +144,7 @@ def main():
     parser.add_argument("--wine", action="store_true", help="Windows builds, run under Wine")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--idle-seconds", type=float, default=10.0)
+    parser.add_argument("--window-manager", help="a window manager to run on the display, e.g. openbox")
     args = parser.parse_args()
     if args.wine:  # a start under Wine on a busy machine can take a while
         global MAP_TIMEOUT
@@ -143,7 +153,12 @@ def main():
     work = tempfile.mkdtemp(prefix="aurivane-bench-")
     xvfb, display_name, dpy = start_xvfb()
     launcher = ["wine"] if args.wine else []
+    manager = None
     try:
+        if args.window_manager:
+            manager = subprocess.Popen(args.window_manager.split(), env=dict(os.environ, DISPLAY=display_name),
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(2)  # up and managing
         fakebin = os.path.join(work, "bin")
         os.makedirs(fakebin)
         with open(os.path.join(fakebin, "xdg-open"), "w") as f:
@@ -198,7 +213,8 @@ def main():
             return statistics.median(r[k] for r in results[kind])
 
         bare_t, bare_m, bare_c = med("bare", 0), med("bare", 1), med("bare", 2)
-        print(f"runs per program: {args.runs} (alternating), Xvfb, {os.cpu_count()} cores"
+        print(f"runs per program: {args.runs} (alternating), Xvfb"
+              f"{', ' + args.window_manager if args.window_manager else ''}, {os.cpu_count()} cores"
               f"{', under Wine' if args.wine else ''}, load average "
               f"{' '.join(f'{x:.1f}' for x in os.getloadavg())}")
         print(f"{'program':<30}{'start-up ms':>12}{'CPU ms':>8}{'peak RSS MiB':>14}{'time ratio':>12}"
@@ -226,6 +242,9 @@ def main():
             print(f"idle: {used:.2f} s CPU over {args.idle_seconds:.0f} s with the main window open "
                   f"({'met' if used == 0 else 'MISSED'}: target no CPU time)")
     finally:
+        if manager is not None:
+            manager.terminate()
+            manager.wait(timeout=10)
         dpy.close()
         xvfb.terminate()
         xvfb.wait(timeout=10)
