@@ -33,7 +33,7 @@ MONITOR_ROWS = {
                           ("about", "A")]),
     "message box": (1, "", [(1300, 600), "name", ("box", "B")]),
     "support screen": (1, "", [(1400, 90), "close", ("support", "B"), "refer", ("box", "B")]),
-    "support screen on A": (1, "", [(20, 40), "close", ("support", "A"), "refer", ("box", "A")]),
+    "support screen on A": (2, "", [(20, 40), "close", ("support", "A"), "refer", ("box", "A")]),
     "B unplugged": (1, "", [(1400, 90), "unplug", "close", ("support", "A")]),
     "scale": (2, "", [("main", "B"), (20, 40), ("main", "A"), (1400, 90), ("main", "B"), "about",
                       ("about", "B"), (20, 40), ("about", "A"), "esc", "close", ("support", "B")]),

@@ -4,11 +4,13 @@ receives, the hand-over to the support screen and the exit status."""
 
 import datetime
 import os
+import re
 import shutil
 import signal
 import urllib.parse
 
 import pytest
+from Xlib import Xatom
 
 from worlds import (IN_2030, MESSAGE_TITLE, WAIT, exit_status, short_date, stderr_of,
                     wait_for)
@@ -30,6 +32,20 @@ def test_first_start_and_orderly_end(world, remove_settings):
         stored = None
     world.end_via_support_screen(app, window)
     assert world.duration() == stored, "the exit changed the stored date"
+
+
+@pytest.mark.parametrize("left_behind", [False, True], ids=["none", "its list left behind"])
+def test_centred_without_a_window_manager(world, left_behind):
+    """With no window manager, or only its list left behind, the program centres itself."""
+    if left_behind:
+        x = world.display.x
+        x.screen().root.change_property(x.intern_atom("_NET_SUPPORTED"), Xatom.ATOM, 32,
+                                        [x.intern_atom("_NET_REQUEST_FRAME_EXTENTS")])
+        x.sync()
+    window = world.main_window(world.start())
+    geometry = world.display.xdotool("getwindowgeometry", str(window))
+    at = [int(n) for n in re.findall(r"\d+", geometry)]  # id, x, y, screen, width, height
+    assert max(abs(2 * at[1] + at[4] - 1280), abs(2 * at[2] + at[5] - 1024)) <= 2, at
 
 
 def test_no_display_says_so(world):

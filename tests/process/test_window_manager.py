@@ -12,11 +12,9 @@ from worlds import DESKTOPS, EXIT_BUTTON_CENTRE, exit_status, short_date, wait_f
 
 @pytest.mark.parametrize("desktop", list(DESKTOPS), indirect=True)
 def test_every_window_centred_in_front(world, desktop):
-    """The update question, the main window, a refusal, the about box and the
-    support screen each open centred on the 1280x1024 screen, frame included,
-    stay there and take the keyboard; the main window keeps its size when
-    maximized or resized; the support screen stays above a window activated
-    after it; its "E&xit" ends the program with 0."""
+    """The question, the main window, a refusal, the about box and the support screen
+    open centred, frame included, stay there and take the keyboard; the main window
+    keeps its size; the support screen stays above a window activated after it."""
     world.write_duration(short_date(world.today() - datetime.timedelta(days=15)))
     app = world.start()
     kept = {}

@@ -1,15 +1,8 @@
 """The worlds the process tests (tests/process) and the Wine tests
-(tests/windows) start programs in, as pytest fixtures: a temporary home, a
-private X display (one or two monitors), openbox, weston, Orca with its
-speech log, the stand-in xdg-open, a moved clock (libfaketime), the real
-program and a Wine prefix. Each cleans up after itself whatever happens, and
-nothing it starts inherits what the shell exported for the session these
-worlds stand in for. tests/conftest.py loads it; tools/screenshots uses its
-classes directly.
-
-A test whose tool is missing is skipped, and a skip fails: no pass.
-Every wait is bounded; a slow build (sanitizers) raises AURIVANE_PROCESS_WAIT.
-"""
+(tests/windows) start programs in, as pytest fixtures that tests/conftest.py
+loads (tools/screenshots uses the classes). Each cleans up after itself and
+passes on nothing the shell exported; every wait is bounded (a slow build
+raises AURIVANE_PROCESS_WAIT); a missing tool skips, and a skip fails."""
 
 import datetime
 import glob
@@ -27,8 +20,7 @@ import pytest
 from Xlib import X, Xatom, Xutil, display as xdisplay  # python3-xlib
 from Xlib.protocol import event as xevent
 
-# Seconds for anything to happen.
-WAIT = float(os.environ.get("AURIVANE_PROCESS_WAIT", "15"))
+WAIT = float(os.environ.get("AURIVANE_PROCESS_WAIT", "15"))  # seconds for anything to happen
 MAIN_TITLE = "Aurivane v1.20"
 MESSAGE_TITLE = "Aurivane"
 SUPPORT_SIZE = (741, 315)  # 11115 x 4725 twips

@@ -103,11 +103,6 @@ def wait_main(display, process, scale=1.0, question=False):
     return wait_for("the main window", probe, WAIT)[0]
 
 
-def wait_message(display, process):
-    return wait_for("a message box", lambda: ended_early(process) or
-                    display.windows(MESSAGE_TITLE), WAIT)[0]
-
-
 def press(display, window, *keys):
     display.xdotool("windowactivate", "--sync", str(window))
     display.xdotool("key", "--clearmodifiers", "--delay", "120", *keys)
@@ -164,7 +159,7 @@ def test_reminder_fifteen_days_later(wine, display, program):
     # Fifteen days on, by the clock of every Wine process.
     later = datetime.date.today() + datetime.timedelta(days=15)
     app = wine.start([program], **faketime("+15d"))
-    question = wait_message(display, app)
+    question = wait_for("the question", lambda: display.windows(MESSAGE_TITLE), WAIT)[0]
     assert not main_windows(display), "the main window came before the question"
     press(display, question, "Return")  # Yes is the default button
     window = wait_main(display, app, question=True)
