@@ -14,7 +14,8 @@ QScreen* OpeningMonitor(const QWidget& window);
 void OpenOnMonitorOf(QWidget& window, const QWidget& other);
 
 // Centres the top-level `window`, frame included, in its opening monitor's
-// free area; one larger than that area goes to its top-left corner.
+// free area; one larger than that area goes to its top-left corner. A window
+// manager that will not say what frame it draws (KWin) places the window itself.
 void Centre(QWidget& window);
 
 // Centres `window` on its first show, and only then. Of fixed size, it keeps
