@@ -66,8 +66,6 @@ std::optional<QMargins> PromisedFrame([[maybe_unused]] QWidget& window,
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = static_cast<xcb_window_t>(window.winId());
-    // An earlier answer may no longer hold (the window has since become of fixed size).
-    xcb_delete_property(x, message.window, Atom(x, "_NET_FRAME_EXTENTS"));
     xcb_send_event(x, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
@@ -84,8 +82,6 @@ std::optional<QMargins> PromisedFrame([[maybe_unused]] QWidget& window,
     return QMargins();
 #endif
 }
-
-} // namespace
 
 void Centre(QWidget& window) {
     QScreen* target = OpeningMonitor(window);
@@ -114,8 +110,6 @@ void Centre(QWidget& window) {
     window.move(client - (window.geometry().topLeft() - window.pos()));
 }
 
-namespace {
-
 // Asking for the size in points again asks the window manager for the new scale's pixels.
 void FitToScale(QWindow& window) {
     const QSize fixed = window.minimumSize();
@@ -126,17 +120,17 @@ void FitToScale(QWindow& window) {
 class FirstShowCentring final : public QObject {
 public:
     explicit FirstShowCentring(QWidget& window) : QObject(&window), m_window(window) {
-        window.installEventFilter(this);
+        if (window.isVisible()) // In its show event: laid out, as a message box is only then.
+            Place();
+        else
+            window.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
-            m_shown = true;
-            Centre(m_window);
-            m_handle = m_window.windowHandle();
-            if (m_handle != nullptr)
-                m_handle->installEventFilter(this);
+        if (watched == &m_window && event->type() == QEvent::Show) {
+            m_window.removeEventFilter(this);
+            Place();
         } else if (watched == m_handle && event->type() == QEvent::Expose &&
                    m_handle->isExposed()) {
             m_handle->removeEventFilter(this);
@@ -150,9 +144,15 @@ protected:
     }
 
 private:
+    void Place() {
+        Centre(m_window);
+        m_handle = m_window.windowHandle();
+        if (m_handle != nullptr)
+            m_handle->installEventFilter(this);
+    }
+
     QWidget& m_window;
     QPointer<QWindow> m_handle;
-    bool m_shown = false;
 };
 
 } // namespace

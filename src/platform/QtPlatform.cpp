@@ -37,14 +37,13 @@ std::unique_ptr<QSettings> openSettings(const QString& file, const QString& appl
 // once Qt has laid it out for showing.
 class PlacedMessageBox final : public QMessageBox {
 public:
-    explicit PlacedMessageBox(QWidget* owner) : QMessageBox(owner) {
-        Monitors::CentreOnFirstShow(*this);
-    }
+    using QMessageBox::QMessageBox;
 
 protected:
     void showEvent(QShowEvent* event) override {
+        setAttribute(Qt::WA_Moved); // Else QDialog places it over its owner.
         QMessageBox::showEvent(event);
-        Monitors::Centre(*this);
+        Monitors::CentreOnFirstShow(*this);
         // As QDialog does: not a place the box asked for, else Qt would give its
         // laid-out size one where the window manager is to place it.
         setAttribute(Qt::WA_Moved, false);
