@@ -12,8 +12,7 @@ import urllib.parse
 import pytest
 from Xlib import Xatom
 
-from worlds import (IN_2030, MESSAGE_TITLE, WAIT, exit_status, short_date, stderr_of,
-                    wait_for)
+from worlds import (IN_2030, MESSAGE_TITLE, WAIT, exit_status, short_date, stderr_of, wait_for)
 
 
 

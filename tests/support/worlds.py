@@ -103,9 +103,9 @@ def faketime(moment):
 # --- the shifted text the program stores ------------------------------------
 
 # The characters the tests store, plain and as the program stores them
-# (each code 85 up): the name "Duration" and the digits and slash of a date.
-PLAIN = "Duration0123456789/"
-STORED = "\x99\xca\xc7\xb6\xc9\xbe\xc4\xc3\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x84"
+# (each code 85 up): the name "Duration" and the digits, slash and dash of a date.
+PLAIN = "Duration0123456789/-"
+STORED = "\x99\xca\xc7\xb6\xc9\xbe\xc4\xc3\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x84\x82"
 # The name as the settings file spells it: each character outside ASCII as %XX.
 STORED_NAME = "%99%CA%C7%B6%C9%BE%C4%C3"
 
@@ -179,8 +179,7 @@ class Display:
         """The window's pixels as (width, height, at(x, y) -> (r, g, b))."""
         geometry = self.window(window).get_geometry()
         width, height = width or geometry.width, height or geometry.height
-        data = self.window(window).get_image(left, top, width, height, X.ZPixmap,
-                                             0xffffffff).data
+        data = self.window(window).get_image(left, top, width, height, X.ZPixmap, 0xffffffff).data
         stride = len(data) // height
         return width, height, lambda x, y: tuple(data[y * stride + 4 * x + 2 - i]
                                                  for i in range(3))
@@ -351,8 +350,7 @@ class World:
         """Types each step, or presses its keys when it starts with "@"."""
         for step in steps:
             if step.startswith("@"):
-                self.display.xdotool("key", "--clearmodifiers", "--delay", "60",
-                                     *step[1:].split())
+                self.display.xdotool("key", "--clearmodifiers", "--delay", "60", *step[1:].split())
             else:
                 self.display.xdotool("type", "--delay", "60", step)
 
