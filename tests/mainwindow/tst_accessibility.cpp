@@ -269,7 +269,7 @@ private slots:
     // --- what a screen reader is told ------------------------------------
 
     // The reading takes the focus to its page, told by the page's name and
-    // described by the reading's summary.
+    // described by the reading's summary; so does a second one after Back.
     void readingToldWithItsSummary() {
         NamedMainWindow main;
         const ScreenReader reader;
@@ -277,6 +277,14 @@ private slots:
         CheckFocusTold(
             main.window, false, "fraStep(1)", "Astro Chakra Details",
             "Sun Sign: Capricorn. Ruling Planet: Saturn. Chakra Name: Root Chakra - Muladhara.");
+        QTest::keyClick(main.window->cmdBack, Qt::Key_Space);
+        QTest::keyClicks(main.window->txtName, QStringLiteral("Bo"));
+        main.window->cboMonth->setCurrentIndex(5); // 1 June
+        ScreenReader::Heard().clear();
+        QTest::keyClick(main.window->cmdNext, Qt::Key_Space);
+        CheckFocusTold(
+            main.window, false, "fraStep(1)", "Astro Chakra Details",
+            "Sun Sign: Gemini. Ruling Planet: Mercury. Chakra Name: Throat Chakra - Vishuddha.");
     }
 
     // Tab from the page reaches the first value, told with its caption.
@@ -317,7 +325,7 @@ private slots:
     }
 
     // A box showing its placeholder is told as the focus comes, before it
-    // empties; keys typed at once land in the emptied box.
+    // empties; keys typed at once, even after End, land in the emptied box.
     void placeholderBoxToldBeforeItEmpties() {
         SupportScreen support;
         ReferAFriendPanel* panel = support.panel();
@@ -328,6 +336,7 @@ private slots:
         QCOMPARE(panel->txtName->text(), QStringLiteral("Your Name"));
         const ScreenReader reader;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(panel->txtName, Qt::Key_End);
         QTest::keyClicks(panel->txtName, QStringLiteral("Bo"));
         CheckFocusTold(support.screen, true, "txtName", "Your Name", "");
         QCOMPARE(panel->txtName->text(), QStringLiteral("Bo"));
