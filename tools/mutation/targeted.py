@@ -15,13 +15,15 @@ MUTANT_FILE is a JSON list; each entry is one mutant:
 `find` is exact text (several lines if need be) that must occur exactly once
 in `file`; a mutant whose text is missing or repeated is reported STALE and
 not run. `sees` says in one line what the user would see if the mutant
-shipped.
+shipped. An optional `equivalent` says why no user, or no test this machine
+can run, tells the mutant from the program; such a mutant that survives is
+reported equivalent, with the reason.
 
 For each mutant (all of them, or those named by --id) the file is changed,
 BUILD_DIR is rebuilt and the suite is run: first the QtTest suites, then, if
 they all pass, the process tests. -R narrows both runs to the tests a ctest
-regex matches. Each mutant is reported killed, SURVIVED, did-not-compile or
-STALE. The file is put back after each mutant, also when the run is
+regex matches. Each mutant is reported killed, SURVIVED, equivalent,
+did-not-compile or STALE. The file is put back after each mutant, also when the run is
 interrupted (Ctrl-C, SIGTERM) or fails, and BUILD_DIR is rebuilt at the end.
 The exit status is 1 when a mutant survived or is stale, else 0.
 """
@@ -51,6 +53,8 @@ def load(path):
             raise SystemExit("%s: mutant %d lacks %s" % (path, number, ", ".join(missing)))
         if mutant["id"] in seen:
             raise SystemExit("%s: id %s given twice" % (path, mutant["id"]))
+        if not isinstance(mutant.get("equivalent", ""), str):
+            raise SystemExit("%s: mutant %s: equivalent is not a text" % (path, mutant["id"]))
         if mutant["find"] == mutant["replace"]:
             raise SystemExit("%s: mutant %s changes nothing" % (path, mutant["id"]))
         seen.add(mutant["id"])
@@ -107,10 +111,13 @@ def main():
         for mutant in mutants:
             started = time.monotonic()
             outcome = try_mutant(mutant, build_dir, selections)
+            if outcome == "SURVIVED" and mutant.get("equivalent"):
+                outcome = "equivalent"
             results.append((mutant, outcome))
             print("%-15s %s %s (%.0f s)\n  %s" % (outcome, mutant["id"], mutant["file"],
-                                                 time.monotonic() - started, mutant["sees"]),
-                  flush=True)
+                                                 time.monotonic() - started,
+                                                 mutant["equivalent"] if outcome == "equivalent"
+                                                 else mutant["sees"]), flush=True)
     except KeyboardInterrupt:
         print("interrupted: every file is back as it was; %s is not rebuilt" % build_dir)
         return 130
