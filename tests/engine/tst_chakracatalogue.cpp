@@ -1,29 +1,8 @@
-#include "ChakraTexts.h"
 #include "engine/ChakraCatalogue.h"
 
 #include <QTest>
 
 using namespace aurivane;
-
-namespace {
-
-// The fields of ChakraEntry in the order of the expected table's columns.
-const struct {
-    const char* name;
-    QString ChakraEntry::*member;
-} Fields[11] = {{"Name", &ChakraEntry::Name},
-                {"SanskritName", &ChakraEntry::SanskritName},
-                {"Description", &ChakraEntry::Description},
-                {"Symbol", &ChakraEntry::Symbol},
-                {"SanskritWithMeaning", &ChakraEntry::SanskritWithMeaning},
-                {"Keyword", &ChakraEntry::Keyword},
-                {"Color", &ChakraEntry::Color},
-                {"OpenText", &ChakraEntry::OpenText},
-                {"OverActiveText", &ChakraEntry::OverActiveText},
-                {"UnderActiveText", &ChakraEntry::UnderActiveText},
-                {"PictureName", &ChakraEntry::PictureName}};
-
-} // namespace
 
 class TestChakraCatalogue : public QObject {
     Q_OBJECT
@@ -44,21 +23,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, index);
         QCOMPARE(ChakraCatalogue::IndexOfName(text).value_or(-1), index);
-    }
-
-    // All seventy texts and the seven picture names, letter for letter.
-    void everyTextAsWritten_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("field");
-        for (int row = 0; row < 7; ++row)
-            for (int field = 0; field < 11; ++field)
-                QTest::addRow("%d %s", row, Fields[field].name) << row << field;
-    }
-    void everyTextAsWritten() {
-        QFETCH(int, row);
-        QFETCH(int, field);
-        QCOMPARE(ChakraCatalogue::Entry(row).*Fields[field].member,
-                 QString::fromUtf8(ExpectedChakraTexts[row][field]));
     }
 
     void indexOutsideTheTableIsHarmless() {

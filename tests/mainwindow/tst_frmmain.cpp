@@ -260,7 +260,6 @@ private slots:
         QGroupBox* page = f.window->fraStep[1];
         for (std::size_t i = 0; i < f.window->lblResult.size(); ++i) {
             QLabel* value = f.window->lblResult.at(i);
-            QVERIFY(!value->text().isEmpty());
             const QFontMetrics metrics(value->font());
             if (value->wordWrap()) {
                 QVERIFY2(WrappedTextFits(*value),
@@ -593,8 +592,6 @@ private slots:
         QVERIFY(f.window->mnuMakeMoney->menu() == nullptr);
         QVERIFY(f.window->mnuMakeMoney->isVisible());
         QVERIFY(!f.window->mnuMakeMoney->isEnabled());
-        f.window->mnuMakeMoney->trigger();
-        QVERIFY(f.platform.openedAddresses.isEmpty());
         for (QAction* action : f.window->findChildren<QAction*>())
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
     }
