@@ -31,7 +31,6 @@ private slots:
         QTest::newRow("never written") << QString() << "afresh" << no;
         QTest::newRow("not a date") << QStringLiteral("next week") << "afresh" << no;
         QTest::newRow("no such day") << QStringLiteral("31 Feb 2026") << "afresh" << no;
-        QTest::newRow("blanks") << QStringLiteral("   ") << "afresh" << no;
     }
     void remindsAfterFourteenDaysEitherWay() {
         QFETCH(QString, stored);
