@@ -23,8 +23,9 @@ For each mutant (all of them, or those named by --id) the file is changed,
 BUILD_DIR is rebuilt and the suite is run: first the QtTest suites, then, if
 they all pass, the process tests. -R narrows both runs to the tests a ctest
 regex matches. Each mutant is reported killed, SURVIVED, equivalent,
-did-not-compile or STALE. The file is put back after each mutant, also when the run is
-interrupted (Ctrl-C, SIGTERM) or fails, and BUILD_DIR is rebuilt at the end.
+did-not-compile or STALE. The file is put back after each mutant, also when
+the run is interrupted (Ctrl-C, SIGTERM) or fails, and BUILD_DIR is rebuilt
+at the end.
 The exit status is 1 when a mutant survived or is stale, else 0.
 """
 
@@ -111,13 +112,12 @@ def main():
         for mutant in mutants:
             started = time.monotonic()
             outcome = try_mutant(mutant, build_dir, selections)
+            said = mutant["sees"]
             if outcome == "SURVIVED" and mutant.get("equivalent"):
-                outcome = "equivalent"
+                outcome, said = "equivalent", mutant["equivalent"]
             results.append((mutant, outcome))
             print("%-15s %s %s (%.0f s)\n  %s" % (outcome, mutant["id"], mutant["file"],
-                                                 time.monotonic() - started,
-                                                 mutant["equivalent"] if outcome == "equivalent"
-                                                 else mutant["sees"]), flush=True)
+                                                 time.monotonic() - started, said), flush=True)
     except KeyboardInterrupt:
         print("interrupted: every file is back as it was; %s is not rebuilt" % build_dir)
         return 130
