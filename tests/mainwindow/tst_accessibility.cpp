@@ -32,7 +32,6 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 #include <algorithm>
-#include <memory>
 
 using namespace aurivane;
 

@@ -23,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
 #include <stdexcept>
 
 using namespace aurivane;

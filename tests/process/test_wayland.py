@@ -5,28 +5,17 @@ import glob
 import os
 import shutil
 
-import pytest
-from worlds import EXIT_BUTTON_CENTRE, X, Weston, exit_status, short_date, stderr_of, xdisplay
+from worlds import (EXIT_BUTTON_CENTRE, X, Weston, exit_status, short_date, stderr_of, wait_for,
+                    xdisplay)
 
 
-@pytest.mark.parametrize("own_qt", [False, True], ids=["x-unreachable", "own-qt"])
-def test_wayland_when_x_is_unreachable(world, weston, own_qt):
-    """Beside a DISPLAY no X server answers, or with no DISPLAY and Qt's Wayland
-    plugin only on QT_PLUGIN_PATH (a Qt of one's own: Debian's platform plugins
-    hidden), the program goes on to Wayland, and no window of fixed size ends it
-    or stays stuck when asked to maximize."""
+def test_wayland_when_x_is_unreachable(world, weston):
+    """Beside a DISPLAY no X server answers, the program goes on to Wayland,
+    and no window of fixed size ends it or stays stuck when asked to maximize."""
     world.write_duration(short_date(world.today() - datetime.timedelta(days=15)))
     nowhere = next(":%d" % n for n in range(1000, 2000)
                    if not os.path.exists("/tmp/.X11-unix/X%d" % n))
-    program, args, plugins = world.program, (), None
-    if own_qt:
-        qt, plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms")[0], world.home.folder("qt")
-        shutil.copytree(qt, plugins + "/platforms", ignore=lambda _, names: [
-            name for name in names if "wayland" not in name])
-        program, args = "unshare", ("--mount", "sh", "-c", 'mount -t tmpfs none "$0" && exec "$1"',
-                                    qt, world.program)
-    app = world.start(*args, program=program, QT_PLUGIN_PATH=plugins, QT_QPA_PLATFORM=None,
-                      DISPLAY=None if own_qt else nowhere, WAYLAND_DISPLAY=Weston.SOCKET)
+    app = world.start(QT_QPA_PLATFORM=None, DISPLAY=nowhere, WAYLAND_DISPLAY=Weston.SOCKET)
     weston.maximize(app, None, "Escape")  # the update question, answered No
     main = weston.maximize(app, 666, "alt+h", "a")  # the main window, then its about box
     weston.maximize(app, 475, "Escape")
@@ -35,6 +24,23 @@ def test_wayland_when_x_is_unreachable(world, weston, own_qt):
     weston.click(support[0] + 3 + EXIT_BUTTON_CENTRE[0], support[1] + 30 + EXIT_BUTTON_CENTRE[1])
     assert exit_status(app) == 0, "exit status %s: %s" % (app.returncode, stderr_of(app))
     assert world.duration() == short_date(world.today())
+
+
+def test_wayland_plugin_only_on_plugin_path(world, weston):
+    """With no DISPLAY and Qt's Wayland plugin only in a folder of
+    QT_PLUGIN_PATH (a Qt of one's own: Debian's platform plugins hidden), the
+    program starts on Wayland."""
+    qt, plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms")[0], world.home.folder("qt")
+    shutil.copytree(qt, plugins + "/platforms",
+                    ignore=lambda _, names: [name for name in names if "wayland" not in name])
+    app = world.start("--mount", "sh", "-c", 'mount -t tmpfs none "$0" && exec "$1"', qt,
+                      world.program, program="unshare", QT_PLUGIN_PATH=plugins,
+                      QT_QPA_PLATFORM=None, DISPLAY=None, WAYLAND_DISPLAY=Weston.SOCKET)
+
+    def shown():
+        assert app.poll() is None, "the program ended: %s" % stderr_of(app)
+        return weston.title_bar(666)
+    wait_for("the main window on weston", shown)
 
 
 def test_wayland_session_runs_on_x(world, weston):

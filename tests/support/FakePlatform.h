@@ -45,7 +45,6 @@ public:
     bool otherInstance = false;
     bool settingsReadFails = false;
     bool settingsWriteFails = false;
-    bool openFails = false;
 
     // --- records ---------------------------------------------------------
     QList<Message> messages;
