@@ -87,7 +87,6 @@ private slots:
         // Case matters: a month or sign that is not spelt exactly is unknown.
         QVERIFY(SunSignForDate(1, u"january").isEmpty());
         QVERIFY(ChakraForSign(u"leo").ChakraName.isEmpty());
-        QCOMPARE(ChakraForSign(u"Leo").ChakraName, QStringLiteral("Crown Chakra"));
     }
 };
 
