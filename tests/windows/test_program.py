@@ -140,6 +140,137 @@ def wait_opened(wine, count):
 
 # --- the program ------------------------------------------------------------------
 
+def files_under(folder):
+    """{relative path with /: size} of every file below folder."""
+    return {os.path.relpath(path, folder).replace(os.sep, "/"): os.path.getsize(path)
+            for path in glob.glob(os.path.join(folder, "**"), recursive=True)
+            if os.path.isfile(path)}
+
+
+# The longest test, first: the others run beside it (scripts/test-windows).
+def test_install_and_uninstall(wine, display, program, installer):
+    """Per user by default, for all users with /AllUsers, never both; run again it updates
+    the copy where it is, given another folder it moves it; neither installing over nor
+    uninstalling a running Aurivane touches it; uninstalling leaves only the reminder date."""
+    exe = '"Z:%s"' % installer.replace("/", "\\")
+    size = os.path.getsize(installer)
+    assert size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576)
+    listed = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"],
+                            cwd=os.path.dirname(installer), capture_output=True, text=True)
+    assert listed.returncode == 0 and ".exe: OK" in listed.stdout and \
+        ".zip: OK" in listed.stdout, "SHA256SUMS: %s%s" % (listed.stdout, listed.stderr)
+    shipped = files_under(os.path.dirname(os.path.dirname(program)))
+    assert LICENCES <= set(shipped), "the ZIP lacks %r" % (LICENCES - set(shipped))
+    user_entry = "HKEY_CURRENT_USER\\" + ENTRY
+    machine_entry = "HKEY_LOCAL_MACHINE\\" + ENTRY
+    elsewhere = r"C:\My Apps\Aurivane"
+
+    def command(*lines):
+        """Their exit code, run as typed in a command prompt: Wine would quote /D= and _?=."""
+        bat = os.path.join(wine.root, "command.bat")
+        with open(bat, "w") as f:
+            f.write("".join("@%s\r\n" % line for line in lines) + "@echo exit %ERRORLEVEL%\r\n")
+        out = wine.run(["cmd", "/c", "Z:" + bat.replace("/", "\\")], timeout=300).stdout
+        return int(re.findall(rb"exit (-?\d+)", out)[-1])  # IndexError: cmd ended early
+
+    def left(*places):
+        """Which of the places (folders, registry keys or None), the two
+        Apps & features entries and the two Start-menu entries exist."""
+        return [p for p in places if p and (os.path.exists(wine.unix_path(p)) if p[1] == ":"
+                                            else wine.registry(p) is not None)] + \
+            [k for k in (user_entry, machine_entry) if wine.registry(k) is not None] + \
+            [s for p in ("users/*/AppData/Roaming", "ProgramData") for s in glob.glob(
+                os.path.join(wine.prefix, "drive_c", p, "Microsoft/Windows/Start Menu/Programs",
+                             "Aurivane.lnk"))]
+
+    def installed(options, entry_key, location):
+        """Installs with the options; the folder and the complete Apps & features entry."""
+        assert command(exe + options) == 0, "installing with %r failed" % options
+        entry = wine.registry(entry_key)
+        assert entry and re.fullmatch(location, entry.get("InstallLocation", "")), \
+            "no Apps & features entry %s for %s: %r" % (entry_key, location, entry)
+        location = entry["InstallLocation"]
+        folder = wine.unix_path(location)
+        files = files_under(folder)
+        assert set(files) == set(shipped) | {"Uninstall.exe"}, "not the ZIP's files"
+        uninstaller = location + "\\Uninstall.exe"
+        expected = {"DisplayName": "Aurivane", "DisplayVersion": VERSION, "Publisher": "Quillmoor",
+                    "DisplayIcon": location + "\\bin\\aurivane.exe",
+                    "UninstallString": '"%s"' % uninstaller,
+                    "QuietUninstallString": '"%s" /S' % uninstaller,
+                    "URLInfoAbout": SITE + "/aurivane/", "NoModify": 1, "NoRepair": 1}
+        wrong = {k: entry.get(k) for k, v in expected.items() if entry.get(k) != v}
+        assert not wrong, "entry values %r" % wrong
+        kilobytes = sum(files.values()) / 1024
+        assert abs(entry.get("EstimatedSize", 0) - kilobytes) < 0.05 * kilobytes, \
+            "EstimatedSize %r for %d KB" % (entry.get("EstimatedSize"), kilobytes)
+        now = left(location)
+        assert len(now) == 3, "installed, there are %r" % now
+        return folder, entry
+
+    def uninstall(folder):
+        """As Apps & features does; it returns before it is done."""
+        wine.run([os.path.join(folder, "Uninstall.exe"), "/S"])
+        wait_for("the uninstaller to finish",
+                 lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), WAIT)
+        wine.wait_server()
+
+    # Wine passes for Windows 7, which Qt 6 no longer runs on: the installer
+    # refuses it (and anything before Windows 10 version 1703).
+    assert command(exe + " /S") == 1150, "the installer did not refuse Windows 7"
+    assert left() == []
+    wine.run(["winecfg", "-v", "win10"])
+    wine.wait_server()
+
+    # For the current user: under the user's profile, no elevation; for all
+    # users as well, it would be a second "Aurivane": refused.
+    _, first = installed(" /S", user_entry, r".*\\AppData\\Local\\Programs\\Aurivane")
+    assert command(exe + " /S /AllUsers") == 1638, "a second Aurivane for all users"
+    assert len(left()) == 2, "a second Aurivane for all users: %r" % left()
+
+    # Given another folder, it moves there: the first copy goes, with the
+    # folder it created. Run again, it updates that copy where it is.
+    installed(" /S /D=" + elsewhere, user_entry, re.escape(elsewhere))
+    remains = left(first["InstallLocation"], first.get("CreatedFolder"))
+    assert len(remains) == 2, "moved, but there are %r" % remains
+    folder, entry = installed(" /S", user_entry, re.escape(elsewhere))
+
+    # While it runs, installing over it, moving it and uninstalling it all
+    # refuse and change nothing. The uninstaller runs as a copy outside the
+    # folder with _?=, which makes it wait and pass on its exit code.
+    app = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
+    window = wait_main(display, app)
+    stored = wait_for("the stored reminder date", wine.duration, WAIT)
+    before = files_under(folder)
+    assert command(exe + " /S") == 2, "installing over the running program"
+    assert command(exe + r" /S /D=C:\Moved\Aurivane") == 2, "moving the running program"
+    assert command('copy "%s\\Uninstall.exe" "%%TEMP%%"' % elsewhere,
+                   '"%%TEMP%%\\Uninstall.exe" /S _?=%s' % elsewhere) == 2, \
+        "uninstalling the running program"
+    assert files_under(folder) == before and wine.registry(user_entry) == entry and \
+        len(left(r"C:\Moved")) == 2, "the installation changed while it ran"
+    orderly_end(display, app, window)
+    again = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
+    orderly_end(display, again, wait_main(display, again))
+
+    # Closed, it goes without a trace but the reminder date.
+    uninstall(folder)
+    remains = left(elsewhere, entry.get("CreatedFolder"), first["InstallLocation"],
+                   r"HKEY_CURRENT_USER\Software\Quillmoor")
+    assert not remains, "uninstalling left %r" % remains
+    assert wine.duration() == stored, "uninstalling lost the stored reminder date"
+
+    # For all users: Program Files and HKLM; for the current user as well,
+    # it would be a second "Aurivane": refused, and nothing changed.
+    folder, entry = installed(" /S /AllUsers", machine_entry,
+                              re.escape(r"C:\Program Files\Aurivane"))
+    assert command(exe + " /S") == 1638, "a second Aurivane for the current user"
+    assert len(left()) == 2, "a second Aurivane for the current user: %r" % left()
+    uninstall(folder)
+    remains = left(entry["InstallLocation"], r"HKEY_LOCAL_MACHINE\Software\Quillmoor")
+    assert not remains, "uninstalling for all users left %r" % remains
+
+
 def test_first_start_then_same_day(wine, display, program):
     before = datetime.date.today()
     app = wine.start([program])
@@ -461,133 +592,3 @@ def test_executable_is_a_gui_program(program, installer):
                          ("dpiAwareness", "PerMonitorV2,PerMonitor"), ("longPathAware", "true")):
         found = [t.replace(" ", "") for t in texts(name)]
         assert found == [wanted], "the manifest's %s is %r" % (name, found)
-
-
-def files_under(folder):
-    """{relative path with /: size} of every file below folder."""
-    return {os.path.relpath(path, folder).replace(os.sep, "/"): os.path.getsize(path)
-            for path in glob.glob(os.path.join(folder, "**"), recursive=True)
-            if os.path.isfile(path)}
-
-
-def test_install_and_uninstall(wine, display, program, installer):
-    """Per user by default, for all users with /AllUsers, never both; run again it updates
-    the copy where it is, given another folder it moves it; neither installing over nor
-    uninstalling a running Aurivane touches it; uninstalling leaves only the reminder date."""
-    exe = '"Z:%s"' % installer.replace("/", "\\")
-    size = os.path.getsize(installer)
-    assert size <= 12 * 1024 * 1024, "the installer has %.1f MB" % (size / 1048576)
-    listed = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"],
-                            cwd=os.path.dirname(installer), capture_output=True, text=True)
-    assert listed.returncode == 0 and ".exe: OK" in listed.stdout and \
-        ".zip: OK" in listed.stdout, "SHA256SUMS: %s%s" % (listed.stdout, listed.stderr)
-    shipped = files_under(os.path.dirname(os.path.dirname(program)))
-    assert LICENCES <= set(shipped), "the ZIP lacks %r" % (LICENCES - set(shipped))
-    user_entry = "HKEY_CURRENT_USER\\" + ENTRY
-    machine_entry = "HKEY_LOCAL_MACHINE\\" + ENTRY
-    elsewhere = r"C:\My Apps\Aurivane"
-
-    def command(*lines):
-        """Their exit code, run as typed in a command prompt: Wine would quote /D= and _?=."""
-        bat = os.path.join(wine.root, "command.bat")
-        with open(bat, "w") as f:
-            f.write("".join("@%s\r\n" % line for line in lines) + "@echo exit %ERRORLEVEL%\r\n")
-        out = wine.run(["cmd", "/c", "Z:" + bat.replace("/", "\\")], timeout=300).stdout
-        return int(re.findall(rb"exit (-?\d+)", out)[-1])  # IndexError: cmd ended early
-
-    def left(*places):
-        """Which of the places (folders, registry keys or None), the two
-        Apps & features entries and the two Start-menu entries exist."""
-        return [p for p in places if p and (os.path.exists(wine.unix_path(p)) if p[1] == ":"
-                                            else wine.registry(p) is not None)] + \
-            [k for k in (user_entry, machine_entry) if wine.registry(k) is not None] + \
-            [s for p in ("users/*/AppData/Roaming", "ProgramData") for s in glob.glob(
-                os.path.join(wine.prefix, "drive_c", p, "Microsoft/Windows/Start Menu/Programs",
-                             "Aurivane.lnk"))]
-
-    def installed(options, entry_key, location):
-        """Installs with the options; the folder and the complete Apps & features entry."""
-        assert command(exe + options) == 0, "installing with %r failed" % options
-        entry = wine.registry(entry_key)
-        assert entry and re.fullmatch(location, entry.get("InstallLocation", "")), \
-            "no Apps & features entry %s for %s: %r" % (entry_key, location, entry)
-        location = entry["InstallLocation"]
-        folder = wine.unix_path(location)
-        files = files_under(folder)
-        assert set(files) == set(shipped) | {"Uninstall.exe"}, "not the ZIP's files"
-        uninstaller = location + "\\Uninstall.exe"
-        expected = {"DisplayName": "Aurivane", "DisplayVersion": VERSION, "Publisher": "Quillmoor",
-                    "DisplayIcon": location + "\\bin\\aurivane.exe",
-                    "UninstallString": '"%s"' % uninstaller,
-                    "QuietUninstallString": '"%s" /S' % uninstaller,
-                    "URLInfoAbout": SITE + "/aurivane/", "NoModify": 1, "NoRepair": 1}
-        wrong = {k: entry.get(k) for k, v in expected.items() if entry.get(k) != v}
-        assert not wrong, "entry values %r" % wrong
-        kilobytes = sum(files.values()) / 1024
-        assert abs(entry.get("EstimatedSize", 0) - kilobytes) < 0.05 * kilobytes, \
-            "EstimatedSize %r for %d KB" % (entry.get("EstimatedSize"), kilobytes)
-        now = left(location)
-        assert len(now) == 3, "installed, there are %r" % now
-        return folder, entry
-
-    def uninstall(folder):
-        """As Apps & features does; it returns before it is done."""
-        wine.run([os.path.join(folder, "Uninstall.exe"), "/S"])
-        wait_for("the uninstaller to finish",
-                 lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), WAIT)
-        wine.wait_server()
-
-    # Wine passes for Windows 7, which Qt 6 no longer runs on: the installer
-    # refuses it (and anything before Windows 10 version 1703).
-    assert command(exe + " /S") == 1150, "the installer did not refuse Windows 7"
-    assert left() == []
-    wine.run(["winecfg", "-v", "win10"])
-    wine.wait_server()
-
-    # For the current user: under the user's profile, no elevation; for all
-    # users as well, it would be a second "Aurivane": refused.
-    _, first = installed(" /S", user_entry, r".*\\AppData\\Local\\Programs\\Aurivane")
-    assert command(exe + " /S /AllUsers") == 1638, "a second Aurivane for all users"
-    assert len(left()) == 2, "a second Aurivane for all users: %r" % left()
-
-    # Given another folder, it moves there: the first copy goes, with the
-    # folder it created. Run again, it updates that copy where it is.
-    installed(" /S /D=" + elsewhere, user_entry, re.escape(elsewhere))
-    remains = left(first["InstallLocation"], first.get("CreatedFolder"))
-    assert len(remains) == 2, "moved, but there are %r" % remains
-    folder, entry = installed(" /S", user_entry, re.escape(elsewhere))
-
-    # While it runs, installing over it, moving it and uninstalling it all
-    # refuse and change nothing. The uninstaller runs as a copy outside the
-    # folder with _?=, which makes it wait and pass on its exit code.
-    app = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
-    window = wait_main(display, app)
-    stored = wait_for("the stored reminder date", wine.duration, WAIT)
-    before = files_under(folder)
-    assert command(exe + " /S") == 2, "installing over the running program"
-    assert command(exe + r" /S /D=C:\Moved\Aurivane") == 2, "moving the running program"
-    assert command('copy "%s\\Uninstall.exe" "%%TEMP%%"' % elsewhere,
-                   '"%%TEMP%%\\Uninstall.exe" /S _?=%s' % elsewhere) == 2, \
-        "uninstalling the running program"
-    assert files_under(folder) == before and wine.registry(user_entry) == entry and \
-        len(left(r"C:\Moved")) == 2, "the installation changed while it ran"
-    orderly_end(display, app, window)
-    again = wine.start([os.path.join(folder, "bin", "aurivane.exe")])
-    orderly_end(display, again, wait_main(display, again))
-
-    # Closed, it goes without a trace but the reminder date.
-    uninstall(folder)
-    remains = left(elsewhere, entry.get("CreatedFolder"), first["InstallLocation"],
-                   r"HKEY_CURRENT_USER\Software\Quillmoor")
-    assert not remains, "uninstalling left %r" % remains
-    assert wine.duration() == stored, "uninstalling lost the stored reminder date"
-
-    # For all users: Program Files and HKLM; for the current user as well,
-    # it would be a second "Aurivane": refused, and nothing changed.
-    folder, entry = installed(" /S /AllUsers", machine_entry,
-                              re.escape(r"C:\Program Files\Aurivane"))
-    assert command(exe + " /S") == 1638, "a second Aurivane for the current user"
-    assert len(left()) == 2, "a second Aurivane for the current user: %r" % left()
-    uninstall(folder)
-    remains = left(entry["InstallLocation"], r"HKEY_LOCAL_MACHINE\Software\Quillmoor")
-    assert not remains, "uninstalling for all users left %r" % remains
