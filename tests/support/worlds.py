@@ -385,6 +385,20 @@ class WindowManager:
         self.display, self.x, self.name = display, display.x, name
         self.root = self.x.screen().root
         wait_for(name, lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"))
+        # Ready once it manages a window: one mapped while it still starts stays
+        # unmanaged, so the probe is mapped again every second until it is managed.
+        probe, tries = self.root.create_window(0, 0, 10, 10, 0, X.CopyFromParent), []
+
+        def managed():
+            if len(tries) % 10 == 0:
+                probe.unmap()
+                probe.map()
+                self.x.flush()
+            tries.append(1)
+            return self._property(probe, "WM_STATE")
+        wait_for(name + " to manage windows", managed)
+        probe.destroy()
+        self.x.sync()
         # Frames as openbox creates, moves and maps them, in order.
         self.events = xdisplay.Display(display.name)
         self.events.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
@@ -444,20 +458,10 @@ class WindowManager:
                                   ("_NET_WM_STRUT_PARTIAL", Xatom.CARDINAL,
                                    [0, 0, 0, height] + [0] * 6 + [left, right - 1])):
             dock.change_property(self.x.intern_atom(name), kind, 32, value)
-        tries = []
-
-        def reserved():
-            if self._property(self.root, "_NET_WORKAREA")[3:4] == [bottom - height]:
-                return True
-            # A dock mapped while openbox was still starting stays unmanaged,
-            # its strut unread: mapped again, openbox takes it in.
-            if len(tries) % 10 == 0:
-                dock.unmap()
-                dock.map()
-                self.x.flush()
-            tries.append(1)
-            return False
-        wait_for("the panel's strut", reserved)
+        dock.map()
+        self.x.flush()
+        wait_for("the panel's strut",
+                 lambda: self._property(self.root, "_NET_WORKAREA")[3:4] == [bottom - height])
 
     def screenshot(self, window):
         """Where `window` lies, and the screen's pixels there, whatever covers it."""
